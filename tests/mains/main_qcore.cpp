@@ -1,0 +1,10 @@
+// Tests that need an event loop (timers, socket notifiers) run inside a
+// QCoreApplication on the main thread.
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
