@@ -24,6 +24,15 @@ SnmpEventProcessor* gPump = nullptr;
 
 SnmpEventProcessor* GlobalEventProcessor() { return gPump; }
 
+void SetSessionDefaults() {
+    KvSNMPDevice = _SNMPDevice_s{};
+    KvSNMPScope = _SNMPScope_s{};
+    KvSNMPSecurity = _SNMPSecurity_s{};
+    KvSNMPSecurity.ReadCommunity = kDefaultReadCommunity;
+    KvSNMPSecurity.WriteCommunity = kDefaultWriteCommunity;
+    DefaultTimeout = 100;
+}
+
 void InitGlobalSession(const std::string& directory) {
     KvSnmpEngine& engine = KvSnmpEngine::Instance();
     const int open = engine.Open(kLocalEngineId);
@@ -37,13 +46,7 @@ void InitGlobalSession(const std::string& directory) {
     if (!KvSaveBootCounter(file, kLocalEngineId, boots)) RaiseDeRIRA(-508);
 
     engine.InitV3(boots);
-
-    KvSNMPDevice = _SNMPDevice_s{};
-    KvSNMPScope = _SNMPScope_s{};
-    KvSNMPSecurity = _SNMPSecurity_s{};
-    KvSNMPSecurity.ReadCommunity = kDefaultReadCommunity;
-    KvSNMPSecurity.WriteCommunity = kDefaultWriteCommunity;
-    DefaultTimeout = 100;
+    SetSessionDefaults();
 
     if (!gPump) gPump = new SnmpEventProcessor; // lives until the process ends
     gPump->Start();

@@ -55,6 +55,9 @@ extern const char* const kBootCounterFileName;  // "KvSNMP_PP_BootCounter"
 // Raises KvException -506, -507 or -508. Needs a QCoreApplication.
 void InitGlobalSession(const std::string& directory);
 
+// The three records and DefaultTimeout back to their defaults.
+void SetSessionDefaults();
+
 // The session fields a request copies when it is constructed, and from
 // which it builds the target of every PDU it sends.
 struct KvSNMPSessionParams {
