@@ -165,3 +165,28 @@ TEST(MapSnmpStatusTest, EveryRangeMapsToItsCodeAndText) {
 }
 
 } // namespace
+
+namespace {
+
+// The catalogue files shipped in resources/errmsg are the built-in texts
+// (a line break written as a blank), so an installation can start from them.
+TEST_F(Catalogues, ShippedFilesHoldTheBuiltInTexts) {
+    for (int i = 0; i < kKvCatalogueCount; ++i) {
+        const auto c = static_cast<KvCatalogue>(i);
+        std::vector<std::string> builtIn;
+        for (int e = 0; e < BuiltInCatalogueSize(c); ++e) {
+            std::string t = CatalogueText(c, e);
+            for (auto& ch : t)
+                if (ch == '\n') ch = ' ';
+            builtIn.push_back(t);
+        }
+        std::string name = CatalogueFileName(c);
+        name = name.substr(name.find('\\') + 1);
+        LoadCatalogue(c, std::string(KX_SOURCE_DIR) + "/resources/errmsg/" + name);
+        SCOPED_TRACE(name);
+        ASSERT_EQ(CatalogueSize(c), BuiltInCatalogueSize(c));
+        for (int e = 0; e < CatalogueSize(c); ++e) EXPECT_EQ(CatalogueText(c, e), builtIn[static_cast<size_t>(e)]);
+    }
+}
+
+} // namespace
