@@ -372,6 +372,7 @@ struct KvSnmpEngine::Impl {
     std::map<std::string, Credentials> Users;                 // by security name
     std::map<std::string, std::string> Engines;               // "ip:port" -> engine ID
     std::map<std::string, Credentials> Localized;             // engine ID + '\0' + name
+    SendObserver Observer;
 
     static std::string AgentKey(const KvSnmpAddress& a) {
         return a.Text() + ":" + std::to_string(a.Port);
@@ -556,6 +557,7 @@ struct KvSnmpEngine::Impl {
         pdu->transport_data = addr;
         pdu->transport_data_length = sizeof(netsnmp_indexed_addr_pair);
 
+        if (Observer && !p.Discovering) Observer(p.Target, p.Pdu);
         ss->retries = 0;
         ss->timeout = static_cast<long>(t.Timeout > 0 ? t.Timeout : 1) * 10000L; // hundredths -> microseconds
 
@@ -833,6 +835,8 @@ void KvSnmpEngine::Close() {
         if (p.Done) p.Done(kvStatusSessionDestroyed, r);
     }
 }
+
+void KvSnmpEngine::SetSendObserver(SendObserver observer) { d->Observer = std::move(observer); }
 
 void KvSnmpEngine::ForgetEngines() {
     for (auto& [key, id] : d->Engines) {

@@ -168,6 +168,11 @@ public:
     // Forgets the agents' engine IDs learnt so far (they are discovered again).
     void ForgetEngines();
 
+    // Called with every request PDU handed to the library (each attempt,
+    // engine discovery probes excepted): lets tests see what goes on the wire.
+    using SendObserver = std::function<void(const KvSnmpTarget& target, const KvSnmpPdu& pdu)>;
+    void SetSendObserver(SendObserver observer);
+
     struct Impl;
 
 private:

@@ -8,7 +8,12 @@
 #include <QTimer>
 
 _SNMPDevice_s KvSNMPDevice;
-_SNMPSecurity_s KvSNMPSecurity{0, "tamber", "wolsent"};
+_SNMPSecurity_s KvSNMPSecurity = [] {
+    _SNMPSecurity_s s;
+    s.ReadCommunity = "tamber";
+    s.WriteCommunity = "wolsent";
+    return s;
+}();
 _SNMPScope_s KvSNMPScope;
 int32_t DefaultTimeout = 100;
 KvSnmpEngine* GlobalSession = nullptr;
