@@ -207,6 +207,20 @@ uint64_t DoubleToBits(double value) {
     return bits;
 }
 
+// --- Bit strings -------------------------------------------------------------------
+
+bool OctetBit(const std::string& octets, int bit) {
+    if (bit < 0 || static_cast<size_t>(bit) / 8 >= octets.size()) RaiseDeRIRA(-519);
+    return (static_cast<uint8_t>(octets[static_cast<size_t>(bit) / 8]) & (0x80u >> (bit % 8))) != 0;
+}
+
+void SetOctetBit(std::string& octets, int bit, bool on) {
+    if (bit < 0 || static_cast<size_t>(bit) / 8 >= octets.size()) RaiseDeRIRA(-519);
+    auto& octet = octets[static_cast<size_t>(bit) / 8];
+    const auto mask = static_cast<uint8_t>(0x80u >> (bit % 8));
+    octet = static_cast<char>(on ? (static_cast<uint8_t>(octet) | mask) : (static_cast<uint8_t>(octet) & ~mask));
+}
+
 // --- Octet images ------------------------------------------------------------------
 
 int MinimumOctets(uint32_t syntax) {

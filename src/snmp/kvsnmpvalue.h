@@ -34,6 +34,13 @@ std::string DottedToIpOctets(const std::string& text);
 // "a.b.c.d" from the first four octets (the caller checks there are four).
 std::string IpOctetsToDotted(const std::string& octets);
 
+// --- Bit strings (port lists, BITS) --------------------------------------------
+// Bit k (from 0) lives in octet k / 8 under the mask 0x80 >> (k % 8), so bit 0
+// is the top bit of the first octet; port p of a port list is bit p - 1.
+// A bit index outside the octets raises -519.
+bool OctetBit(const std::string& octets, int bit);
+void SetOctetBit(std::string& octets, int bit, bool on);
+
 // --- Octet images -------------------------------------------------------------
 // Octets that a code needs at least when read back (0 for the variable-length
 // codes and for NULL).

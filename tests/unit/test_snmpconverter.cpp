@@ -447,6 +447,23 @@ TEST(HexText, ReadingRules) {
     EXPECT_EQ(OctetsToHex(""), "");
 }
 
+TEST(BitStrings, PortPOfAPortListIsBitPMinusOne) {
+    std::string ports(2, '\0');
+    SetOctetBit(ports, 1 - 1, true);
+    SetOctetBit(ports, 9 - 1, true);
+    EXPECT_EQ(OctetsToHex(ports), "8080");
+    EXPECT_TRUE(OctetBit(ports, 0));
+    EXPECT_FALSE(OctetBit(ports, 1));
+    EXPECT_TRUE(OctetBit(HexToOctets("0001"), 15));
+    SetOctetBit(ports, 0, false);
+    EXPECT_EQ(OctetsToHex(ports), "0080");
+    for (int bit : {-1, 16, 1000}) {
+        ExpectCode([&] { OctetBit(ports, bit); }, -519);
+        ExpectCode([&] { SetOctetBit(ports, bit, true); }, -519);
+    }
+    EXPECT_EQ(OctetsToHex(ports), "0080");
+}
+
 // --- Octet images -----------------------------------------------------------------------
 
 struct ImageCase {
