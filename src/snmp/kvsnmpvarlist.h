@@ -130,8 +130,11 @@ public:
     KvSNMPVarList(const _SNMPVar_s* table, uint8_t kind, int32_t keyCount);
     // Empty Instance, then Assign(other): the copy does not take the Instance.
     KvSNMPVarList(const KvSNMPVarList& other);
+    // Moving hands the whole list over, Instance included.
+    KvSNMPVarList(KvSNMPVarList&&) noexcept = default;
     // Use Assign() to copy into an existing list (it deliberately keeps Instance).
     KvSNMPVarList& operator=(const KvSNMPVarList&) = delete;
+    KvSNMPVarList& operator=(KvSNMPVarList&&) = delete;
 
     // Adds copies of the table's records up to the first record with a null
     // Oid. A null or empty table adds nothing.

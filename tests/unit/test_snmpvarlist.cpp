@@ -113,6 +113,15 @@ TEST(SNMPVarList, CopyDropsInstanceAndDeepCopiesRecords) {
     EXPECT_EQ(target.Item(2).Value, "disabled");
 }
 
+TEST(SNMPVarList, MovingKeepsTheInstance) {
+    KvSNMPVarList original(kPortTable, KvSNMPVarList::kOneInstance, 0);
+    original.Instance = "5";
+    original.Item(3).Value = "100";
+    const KvSNMPVarList moved(std::move(original));
+    EXPECT_EQ(moved.Instance, "5");
+    EXPECT_EQ(moved.Item(3).Value, "100");
+}
+
 TEST(SNMPVarList, OwnedOptionListsOutliveTheListThatAdoptedThem) {
     auto options = std::make_shared<KvOptionList>(kStateOptions, KvOptionList::kIntegerValues);
     std::weak_ptr<KvOptionList> watch = options;
