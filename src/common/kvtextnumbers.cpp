@@ -1,5 +1,6 @@
 #include "kvtextnumbers.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <charconv>
@@ -211,5 +212,12 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
     }
     const QString qa = QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()));
     const QString qb = QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()));
+    // Bytes that are not UTF-8 would all decode to the replacement character
+    // and compare equal; such texts are compared byte by byte instead.
+    const auto isUtf8 = [](const QString& decoded, std::string_view raw) {
+        const QByteArray back = decoded.toUtf8();
+        return std::string_view(back.constData(), static_cast<size_t>(back.size())) == raw;
+    };
+    if (!isUtf8(qa, a) || !isUtf8(qb, b)) return a == b;
     return qa.compare(qb, Qt::CaseInsensitive) == 0;
 }

@@ -107,6 +107,10 @@ TEST(OptionList, CaseRuleCoversNonAsciiCaptions) {
     const _Option_s table[] = {{1, "Ärger"}, {}};
     EXPECT_EQ(KvOptionList(table, 1).IndexOfText("äRGER"), 0);
     EXPECT_EQ(KvOptionList(table, 1, true).IndexOfText("äRGER"), -1);
+    // Bytes that are not UTF-8 are not all alike.
+    const _Option_s raw[] = {{1, "\xFF"}, {}};
+    EXPECT_EQ(KvOptionList(raw, 1).IndexOfText("\xFE"), -1);
+    EXPECT_EQ(KvOptionList(raw, 1).IndexOfText("\xFF"), 0);
 }
 
 TEST(OptionList, FillsAndSelectsInChoiceControls) {
