@@ -143,26 +143,35 @@ void SnmpEventProcessor::UpdateNotifier() {
         notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read);
         QObject::connect(notifier_, &QSocketNotifier::activated, this, &SnmpEventProcessor::OnReadable);
     }
-    if (notifier_) notifier_->setEnabled(running_ && immediate_ && !inStep_);
+    if (notifier_) notifier_->setEnabled(running_ && immediate_ && !suppressed_);
 }
 
 void SnmpEventProcessor::OnReadable() {
     if (inStep_) {
-        // A callback is pumping messages inside a step: stay quiet until it
-        // returns (the notifier would otherwise fire again and again).
-        if (notifier_) notifier_->setEnabled(false);
+        // A callback is pumping messages inside a step: the notifier would
+        // fire again and again, so it rests until the step is over.
+        suppressed_ = true;
+        notifier_->setEnabled(false);
         return;
     }
-    Step();
+    inStep_ = true;
+    if (GlobalSession) GlobalSession->ProcessPendingEvents();
+    inStep_ = false;
+    Resume();
 }
 
 void SnmpEventProcessor::Step() {
     if (inStep_) return;
     inStep_ = true;
     Timer->stop();
-    if (notifier_) notifier_->setEnabled(false);
     if (GlobalSession) GlobalSession->ProcessPendingEvents();
     inStep_ = false;
     if (running_) Timer->start();
+    Resume();
+}
+
+void SnmpEventProcessor::Resume() {
+    if (!suppressed_) return;
+    suppressed_ = false;
     UpdateNotifier();
 }

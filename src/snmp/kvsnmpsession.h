@@ -113,9 +113,11 @@ public:
 private:
     void OnReadable();
     void UpdateNotifier();
+    void Resume();
 
     QSocketNotifier* notifier_ = nullptr;
     bool inStep_ = false;
+    bool suppressed_ = false; // notifier resting while a step pumps messages
     bool running_ = false;
     bool immediate_ = true;
 };
