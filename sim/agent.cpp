@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
 
 // Net-SNMP's list of open sessions (not in its installed headers).
@@ -89,7 +90,9 @@ struct Delayed {
     netsnmp_session* Session;
     netsnmp_pdu* Pdu;
     void* Magic;
+    unsigned int Alarm;
 };
+std::set<Delayed*> g_delayed;  // not answered yet
 
 } // namespace
 
@@ -370,6 +373,12 @@ void Agent::HookSessions(int* boundPort) {
 }
 
 void Agent::Shutdown() {
+    for (Delayed* delayed : g_delayed) {  // requests still held back: never answered
+        snmp_alarm_unregister(delayed->Alarm);
+        snmp_free_pdu(delayed->Pdu);
+        delete delayed;
+    }
+    g_delayed.clear();
     if (snmpStarted_) {
         snmp_shutdown(kAppName);
         snmpStarted_ = false;
@@ -490,11 +499,12 @@ int AgentCallbacks::Packet(int op, netsnmp_session* session, int reqid, netsnmp_
     }
     if (drop) return 1;
     if (agent.options_.DelayMs > 0) {
-        auto* delayed = new Delayed{session, snmp_clone_pdu(pdu), magic};
+        auto* delayed = new Delayed{session, snmp_clone_pdu(pdu), magic, 0};
         struct timeval t {};
         t.tv_sec = agent.options_.DelayMs / 1000;
         t.tv_usec = (agent.options_.DelayMs % 1000) * 1000;
-        snmp_alarm_register_hr(t, 0, &AgentCallbacks::Release, delayed);
+        delayed->Alarm = snmp_alarm_register_hr(t, 0, &AgentCallbacks::Release, delayed);
+        g_delayed.insert(delayed);
         return 1;
     }
     return handle_snmp_packet(op, session, reqid, pdu, magic);
@@ -502,6 +512,7 @@ int AgentCallbacks::Packet(int op, netsnmp_session* session, int reqid, netsnmp_
 
 void AgentCallbacks::Release(unsigned int, void* data) {
     auto* delayed = static_cast<Delayed*>(data);
+    g_delayed.erase(delayed);
     if (delayed->Pdu)
         handle_snmp_packet(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, delayed->Session, delayed->Pdu->reqid,
                            delayed->Pdu, delayed->Magic);

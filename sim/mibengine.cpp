@@ -213,8 +213,9 @@ bool MibEngine::Load(ObjectDefs defs, std::string* error) {
         o->ScalarDefinition = &s;
         o->ScalarCell = MakeCell(s.Value);
         Value probe;
-        if (!ReadScalar(*o, &probe)) {
-            *error = s.Where + ": value of " + s.Name + " does not fit: " + s.Value;
+        std::string why;
+        if (!ReadScalar(*o, &probe, &why)) {
+            *error = s.Where + ": " + s.Name + ": " + why;
             return false;
         }
         if (!IsTemplate(s.Value)) {
@@ -250,8 +251,9 @@ bool MibEngine::Load(ObjectDefs defs, std::string* error) {
             std::vector<Value> indexValues;
             for (size_t pos : t.IndexColumns) {
                 Value v;
-                if (!ReadCell(*o, &row, pos, &v)) {
-                    *error = t.Where + ": index " + t.Columns[pos].Name + " of " + what + " is missing or does not fit";
+                std::string why;
+                if (!ReadCell(*o, &row, pos, &v, &why)) {
+                    *error = t.Where + ": index " + t.Columns[pos].Name + " of " + what + ": " + why;
                     return false;
                 }
                 indexValues.push_back(v);
@@ -263,8 +265,9 @@ bool MibEngine::Load(ObjectDefs defs, std::string* error) {
             }
             for (size_t c = 0; c < t.Columns.size(); ++c) {
                 Value v;
-                if (row.Cells[c].Present && !ReadCell(*o, &row, c, &v)) {
-                    *error = t.Where + ": " + t.Columns[c].Name + " of " + what + " does not fit: " + row.Cells[c].Text;
+                std::string why;
+                if (row.Cells[c].Present && !ReadCell(*o, &row, c, &v, &why)) {
+                    *error = t.Where + ": " + t.Columns[c].Name + " of " + what + ": " + why;
                     return false;
                 }
                 if (row.Cells[c].Present && !IsTemplate(row.Cells[c].Text)) {
@@ -321,27 +324,35 @@ MibObject* MibEngine::FindObjectByName(const std::string& name) {
     return nullptr;
 }
 
-bool MibEngine::ReadCell(const MibObject& object, const Row* row, size_t column, Value* value) const {
+bool MibEngine::ReadCell(const MibObject& object, const Row* row, size_t column, Value* value,
+                         std::string* error) const {
     const Cell& cell = row->Cells[column];
-    if (!cell.Present) return false;
-    if (!cell.Template) {
+    std::string text, why;
+    if (!cell.Present) {
+        why = "no value";
+    } else if (!cell.Template) {
         *value = cell.Val;
         return true;
+    } else if (ExpandTemplate(resolver_, row->Source, row->SourceRow, cell.Text, &text, &why) &&
+               ParseValue(object.TableDefinition->Columns[column].Syn, text, value, &why)) {
+        return true;
     }
-    std::string text, error;
-    if (!ExpandTemplate(resolver_, row->Source, row->SourceRow, cell.Text, &text, &error)) return false;
-    return ParseValue(object.TableDefinition->Columns[column].Syn, text, value, &error);
+    if (error) *error = why;
+    return false;
 }
 
-bool MibEngine::ReadScalar(const MibObject& object, Value* value) const {
+bool MibEngine::ReadScalar(const MibObject& object, Value* value, std::string* error) const {
     const Cell& cell = object.ScalarCell;
     if (!cell.Template) {
         *value = cell.Val;
         return true;
     }
-    std::string text, error;
-    if (!ExpandTemplate(resolver_, std::string(), -1, cell.Text, &text, &error)) return false;
-    return ParseValue(object.ScalarDefinition->Syn, text, value, &error);
+    std::string text, why;
+    if (ExpandTemplate(resolver_, std::string(), -1, cell.Text, &text, &why) &&
+        ParseValue(object.ScalarDefinition->Syn, text, value, &why))
+        return true;
+    if (error) *error = why;
+    return false;
 }
 
 bool MibEngine::DecodeIndex(const TableDef& table, const Oid& index, std::vector<Value>* values) const {

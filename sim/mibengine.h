@@ -159,8 +159,9 @@ public:
     bool EncodeIndex(const TableDef& table, const std::vector<Value>& values, Oid* index) const;
 
 private:
-    bool ReadCell(const MibObject& object, const Row* row, size_t column, Value* value) const;
-    bool ReadScalar(const MibObject& object, Value* value) const;
+    bool ReadCell(const MibObject& object, const Row* row, size_t column, Value* value,
+                  std::string* error = nullptr) const;
+    bool ReadScalar(const MibObject& object, Value* value, std::string* error = nullptr) const;
     int CheckTableSet(MibObject& object, const std::vector<SetOp>& ops, size_t* failed);
     int CheckScalarSet(MibObject& object, const std::vector<SetOp>& ops, size_t* failed);
     bool RowComplete(const TableDef& def, const Row& row) const;

@@ -6,8 +6,8 @@ namespace kxsim {
 
 namespace {
 
-constexpr double kFlapChance = 0.1;     // per tick, for flapping ports
-constexpr double kTrafficChance = 0.75;  // per tick, for ports with traffic
+constexpr double kTrafficChance = 0.5;  // per tick, for ports with traffic
+constexpr int kFlapMinTicks = 2, kFlapMaxTicks = 6;
 
 std::string Hex(const std::string& bytes) {
     static const char* digits = "0123456789ABCDEF";
@@ -39,6 +39,10 @@ SwitchModel::SwitchModel(StackSpec stack, ModelSettings settings)
             ports_.push_back(port);
         }
     }
+    std::uniform_int_distribution<int> flapAfter(kFlapMinTicks, kFlapMaxTicks);
+    for (Port& port : ports_) {
+        if (port.Mode == PortMode::Flap) port.NextFlap = static_cast<uint64_t>(flapAfter(random_));
+    }
 }
 
 uint32_t SwitchModel::Uptime() const {
@@ -48,12 +52,15 @@ uint32_t SwitchModel::Uptime() const {
 
 void SwitchModel::Tick() {
     if (settings_.Still) return;
+    ++ticks_;
     std::uniform_real_distribution<double> chance(0.0, 1.0);
     std::uniform_int_distribution<uint64_t> burst(2000, 200000);
+    std::uniform_int_distribution<int> flapAfter(kFlapMinTicks, kFlapMaxTicks);
     for (Port& port : ports_) {
-        if (port.Mode == PortMode::Flap && chance(random_) < kFlapChance) {
+        if (port.Mode == PortMode::Flap && ticks_ >= port.NextFlap) {
             port.Link = !port.Link;
             port.LastChange = Uptime();
+            port.NextFlap = ticks_ + static_cast<uint64_t>(flapAfter(random_));
         }
         const bool busy = port.Mode == PortMode::Active || port.Mode == PortMode::Flap;
         port.Blink = busy && port.Link && chance(random_) < kTrafficChance;

@@ -38,7 +38,8 @@ public:
     void SetEngine(const MibEngine* engine) { engine_ = engine; }
 
     // One step of the schedule (every half second): traffic comes and goes
-    // on active ports, flapping ports change their link.
+    // on active ports (each shows traffic on half of the steps, drawn anew
+    // every step), flapping ports change their link every 2 to 6 steps.
     void Tick();
 
     int SourceRows(const std::string& source) const override;
@@ -57,6 +58,7 @@ private:
         bool Link = false;   // link as scheduled
         bool Blink = false;  // traffic shown right now
         uint32_t LastChange = 0;  // hundredths of a second since start
+        uint64_t NextFlap = 0;    // tick at which a flapping link changes next
         uint64_t InOctets = 0, OutOctets = 0, InUcast = 0, OutUcast = 0, InMcast = 0, OutMcast = 0,
                  InBcast = 0, OutBcast = 0;
     };
@@ -70,6 +72,7 @@ private:
     ModelSettings settings_;
     std::vector<Port> ports_;
     std::mt19937 random_;
+    uint64_t ticks_ = 0;
     const MibEngine* engine_ = nullptr;
     std::chrono::steady_clock::time_point start_;
 };
