@@ -1,0 +1,17 @@
+#include "tmodulepanelform.h"
+
+#include <QToolButton>
+
+void TModulePanelForm::RegisterPorts(QList<QToolButton*>& portButtons) {
+    const int first = FirstHostPort();
+    if (!first) return;
+    const char* names[] = {"SpeedButtonX", "SpeedButtonY"};
+    for (int i = 0; i < 2; ++i) {
+        QToolButton* button = Button(names[i]);
+        if (!button) continue;
+        const int port = first + i;
+        button->setProperty("tag", StackPortNumber(UnitNumber, port));
+        button->setToolTip(QString("Unit %1 Port %2").arg(UnitNumber).arg(port));
+        portButtons.append(button);
+    }
+}
