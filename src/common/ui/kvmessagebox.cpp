@@ -46,4 +46,9 @@ bool Ask(QWidget* owner, const QString& caption, const QString& text) {
                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool Confirm(QWidget* owner, const QString& caption, const QString& text) {
+    return Run({Kind::Confirmation, caption, text, owner}, QMessageBox::Question,
+               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 } // namespace KvMessageBox

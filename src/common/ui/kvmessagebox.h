@@ -15,6 +15,7 @@ enum class Kind {
     Information, // information box, OK only
     Error,       // an error shown before the program ends, OK only
     Question,    // Yes / No
+    Confirmation, // OK / Cancel
 };
 
 struct Request {
@@ -41,5 +42,7 @@ void Information(QWidget* owner, const QString& text);
 void Error(QWidget* owner, const QString& text);
 // A Yes/No question; true for Yes.
 bool Ask(QWidget* owner, const QString& caption, const QString& text);
+// An OK/Cancel confirmation; true for OK.
+bool Confirm(QWidget* owner, const QString& caption, const QString& text);
 
 } // namespace KvMessageBox
