@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QSet>
 #include <QThread>
@@ -77,7 +78,18 @@ TEST(KxsimLeds, PortTableAndLedStringsAgree) {
     };
     const QList<Unit> units = {{1, 26, 11}, {2, 48, 12}, {4, 24, 9}};
     QMap<int, QSet<qlonglong>> flapStates;
-    for (int round = 0; round < 10; ++round) {
+    auto bothSeen = [&] {
+        for (const Unit& u : units)
+            if (flapStates[u.Number].size() < 2) return false;
+        return true;
+    };
+    // Flapping links change every one to three seconds; look until each was
+    // seen up and down (20 s is only a safety net).
+    QElapsedTimer timer;
+    timer.start();
+    int rounds = 0;
+    while ((rounds < 4 || !bothSeen()) && timer.elapsed() < 20000) {
+        ++rounds;
         for (const Unit& u : units) {
             QStringList oids{LedOid(u.Number)};
             for (int p = 1; p <= u.Ports; ++p) oids << PortOid(kPortInfoEntry, 4, u.Number, p);
@@ -91,9 +103,8 @@ TEST(KxsimLeds, PortTableAndLedStringsAgree) {
                 if (p == u.Flap) flapStates[u.Number].insert(link);
             }
         }
-        QThread::msleep(400);
+        QThread::msleep(300);
     }
-    // A flapping link changes every one to three seconds: both states were seen.
     for (const Unit& u : units)
         EXPECT_EQ(flapStates[u.Number].size(), 2) << "unit " << u.Number << " port " << u.Flap;
 }
