@@ -3,30 +3,77 @@
 #include "kvmessagebox.h"
 #include "kvpath.h"
 #include "kvsnmpsession.h"
+#include "taboutform.h"
+#include "tfrmkm20cx.h"
+#include "tfrmkm20x.h"
+#include "tpanelkg7124form.h"
+#include "tpanelkg7124iform.h"
+#include "tpanelkx7026gform.h"
+#include "tpanelkx7050form.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
 
 TMainForm* MainForm = nullptr;
 
-TMainForm::TMainForm(const QStringList& parameters, QWidget* parent) : QMainWindow(parent) {
+const char* const TMainForm::ModelNames[9] = {"KX-7050",  "KX7050",  "KX-7026G", "KX7026G", "KG-7124I",
+                                              "KG7124I", "KG-7124", "KG7124",   "KG-7124*"};
+
+TMainForm::TMainForm(const QStringList& parameters, QWidget* parent, bool setUpFrontPanel) : QMainWindow(parent) {
     MainForm = this;
     setObjectName("MainForm");
     auto* bar = new QStatusBar(this);
+    bar->setObjectName("StatusBar");
+    bar->setSizeGripEnabled(false);
     setStatusBar(bar);
-    for (int i = 0; i < 2; ++i) {
-        auto* panel = new QLabel(bar);
-        panel->setMinimumWidth(i == 0 ? 240 : 120);
-        bar->addWidget(panel, i == 0 ? 0 : 1);
-        panels_.append(panel);
-    }
+    auto* panel = new QLabel(bar);
+    panel->setMinimumWidth(50);
+    bar->addWidget(panel, 1);
+    panels_.append(panel);
+
+    // The scroll box holds the row stores (under the panels) and the panels.
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName("ScrollBox1");
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollContents = new QWidget;
+    ScrollContents->setObjectName("ScrollBox1Contents");
+    ScrollBox1->setWidget(ScrollContents);
+    ScrollBox1->setWidgetResizable(false);
+    setCentralWidget(ScrollBox1);
+    auto makeStore = [this](const char* name, int top) {
+        auto* lv = new QTreeWidget(ScrollContents);
+        lv->setObjectName(name);
+        lv->setRootIsDecorated(false);
+        lv->setGeometry(0, top, 380, 80);
+        return lv;
+    };
+    UnitListView = makeStore("UnitListView", 0);
+    lvSubUnit = makeStore("lvSubUnit", 84);
+    lvPortIndex = makeStore("lvPortIndex", 168);
+    PortInfoListView = makeStore("PortInfoListView", 252);
+    PortInfoListView->hide();
+    ST_RmonState = new QLabel(ScrollContents);
+    ST_RmonState->setObjectName("ST_RmonState");
+    ST_RmonState->setGeometry(400, 0, 120, 16);
+    ST_StackNum = new QLabel(ScrollContents);
+    ST_StackNum->setObjectName("ST_StackNum");
+    ST_StackNum->hide();
+    ScrollContents->resize(780, 340);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const KvScreenScale scale = ScreenScaleForDpi(screen ? qRound(screen->logicalDotsPerInch()) : 96);
@@ -47,10 +94,14 @@ TMainForm::TMainForm(const QStringList& parameters, QWidget* parent) : QMainWind
         terminateRequested_ = true;
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     }
-    SetUpFrontPanel();
+    BuildMenus();
+    setWindowTitle(QString::fromStdString(DeviceAddress));
+    ApplyClientSize(780 + 4, 340);
+    if (setUpFrontPanel) SetUpFrontPanel();
 }
 
 TMainForm::~TMainForm() {
+    if (!closing_) FormClose();
     if (MainForm == this) MainForm = nullptr;
 }
 
@@ -58,9 +109,179 @@ QLabel* TMainForm::StatusPanel(int index) const {
     return index >= 0 && index < panels_.size() ? panels_[index] : nullptr;
 }
 
+void TMainForm::ApplyClientSize(int width, int height) {
+    clientSize_ = QSize(width, height);
+    // The status bar is part of the client height; the menu bar is not.
+    const int menu = menuBar()->isVisible() || !isVisible() ? menuBar()->sizeHint().height() : 0;
+    setFixedSize(width, height + menu);
+}
+
 void TMainForm::SetUpFrontPanel() {
     setWindowTitle(QString::fromStdString(DeviceAddress));
-    resize(640, 360);
+}
+
+void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitNumber, int rowIndex) {
+    TPanelForm* panel = nullptr;
+    int which = -1;
+    for (int i = 0; i < 9; ++i)
+        if (model == ModelNames[i]) which = i;
+    if (which < 0) return;
+    if (which <= 1) panel = new TPanelKX7050Form(ScrollContents);
+    else if (which <= 3) panel = new TPanelKX7026GForm(ScrollContents);
+    else if (which <= 5) panel = new TPanelKG7124iForm(ScrollContents);
+    else panel = new TPanelKG7124Form(ScrollContents);
+    panel->UnitNumber = KvStrToInt(unitNumber);
+    const int H = panel->height();
+    const int W = panel->width();
+    panel->RegisterPorts(PortButtons);
+    if (panel->UnitNumber >= 1) {
+        while (ImageList1.size() < panel->UnitNumber) ImageList1.append(QPixmap());
+        ImageList1[panel->UnitNumber - 1] = panel->StackImage();
+    }
+
+    TModulePanelForm* module = nullptr;
+    if (which <= 3 && lvSubUnit && rowIndex >= 0 && rowIndex < lvSubUnit->topLevelItemCount()) {
+        const QString name = lvSubUnit->topLevelItem(rowIndex)->text(1);
+        if (name != "-") {
+            if (name == "KM20CX") module = new TfrmKM20CX(ScrollContents);
+            else if (name == "KM20X") module = new TfrmKM20X(ScrollContents);
+            if (module) {
+                module->UnitNumber = panel->UnitNumber;
+                module->OnKX7050 = which <= 1;
+                module->OnKX7026G = which >= 2;
+                module->RegisterPorts(PortButtons);
+            }
+        }
+    }
+    for (QToolButton* b : PortButtons) {
+        if (b->property("kxWired").toBool()) continue;
+        b->setProperty("kxWired", true);
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(b, &QToolButton::customContextMenuRequested, this, [this, b](const QPoint& at) {
+            popupButton_ = b;
+            if (PortInfoPopupMenu && !PortInfoPopupMenu->actions().isEmpty())
+                PortInfoPopupMenu->popup(b->mapToGlobal(at));
+        });
+        connect(b, &QToolButton::clicked, this, [this, b] { PortButtonClick(b); });
+    }
+
+    int top = 0;
+    if (LastUnitPanel) {
+        top = LastUnitPanel->y() + H + 1;
+        clientSize_.setWidth(std::max(clientSize_.width(), W + 4));
+    } else {
+        clientSize_.setWidth(W + 4);
+    }
+    panel->move(0, top);
+    LastUnitPanel = panel;
+    if (module) {
+        clientSize_.setWidth(panel->width() + module->width() + 8);
+        module->move(panel->x() + panel->width() + 1, panel->y());
+    }
+    const int clientHeight = panel->y() + H + statusBar()->sizeHint().height() + UnitPanels.size() + 4;
+    ScrollContents->resize(std::max(ScrollContents->width(), clientSize_.width()), std::max(top + H, ScrollContents->height()));
+    ApplyClientSize(clientSize_.width(), clientHeight);
+    panel->show();
+    if (module) {
+        module->show();
+        ModulePanels.append(module);
+    }
+    UnitPanels.append(panel);
+}
+
+void TMainForm::PortButtonClick(QToolButton* button) {
+    for (QToolButton* b : PortButtons) b->setChecked(false);
+    if (button) button->setChecked(true);
+}
+
+// --- Menu -----------------------------------------------------------------------
+
+void TMainForm::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu1");
+    QHash<QString, QMenu*> menus;
+    for (const char* const* title = MainMenuTitles; *title; ++title) {
+        QMenu* menu = bar->addMenu(QString::fromUtf8(*title));
+        menu->setObjectName(QString::fromUtf8(*title));
+        menus.insert(QString::fromUtf8(*title), menu);
+    }
+    auto addEntries = [this, &menus](const _MenuEntry_s* table, QMenu* root) {
+        for (const _MenuEntry_s* e = table; e->Path; ++e) {
+            const QStringList parts = QString::fromUtf8(e->Path).split(" / ");
+            QMenu* menu = root;
+            QString path;
+            int first = 0;
+            if (!menu) {
+                menu = menus.value(parts.value(0));
+                if (!menu) continue;
+                path = parts.value(0);
+                first = 1;
+            }
+            for (int i = first; i + 1 < parts.size(); ++i) {
+                path += (path.isEmpty() ? "" : " / ") + parts[i];
+                QMenu* sub = menus.value(path);
+                if (!sub) {
+                    sub = menu->addMenu(parts[i]);
+                    sub->setObjectName(path);
+                    menus.insert(path, sub);
+                }
+                menu = sub;
+            }
+            if (e->Kind == KvMenuKind::Separator) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(parts.last());
+            action->setObjectName(QString::fromUtf8(e->Path));
+            action->setVisible(!e->Hidden);
+            const _MenuEntry_s* entry = e;
+            connect(action, &QAction::triggered, this, [this, entry] { RunMenuEntry(*entry); });
+            menuActions_.append(action);
+        }
+    };
+    addEntries(MainMenuCatalogue, nullptr);
+    PortInfoPopupMenu = new QMenu(this);
+    PortInfoPopupMenu->setObjectName("PortInfoPopupMenu");
+    addEntries(PortPopupCatalogue, PortInfoPopupMenu);
+}
+
+QAction* TMainForm::MenuAction(const QString& path) const {
+    for (QAction* a : menuActions_)
+        if (a->objectName() == path) return a;
+    return nullptr;
+}
+
+void TMainForm::RunMenuEntry(const _MenuEntry_s& entry) {
+    switch (entry.Kind) {
+    case KvMenuKind::Tool: LaunchTool(entry.Data); break;
+    case KvMenuKind::Help: ShowHelp(); break;
+    case KvMenuKind::About: {
+        TAboutForm form(this);
+        form.exec();
+        break;
+    }
+    case KvMenuKind::Exit: close(); break;
+    default: break;
+    }
+}
+
+void TMainForm::ApplyRmonState(const QString& state) {
+    bool enable;
+    if (state == "disabled") enable = false;
+    else if (state == "enabled") enable = true;
+    else return;
+    for (const char* path : {"RMON / Statistics", "RMON / History", "RMON / Alarm/Event"})
+        if (QAction* a = MenuAction(path)) a->setEnabled(enable);
+}
+
+void TMainForm::ShowHelp() {
+    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(kHelpFileName);
+    if (!QFileInfo::exists(file)) {
+        StatusPanel(0)->setText("Help file not found: " + file);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+        StatusPanel(0)->setText("No viewer could open the help file " + file);
 }
 
 void TMainForm::LaunchTool(const std::string& argument) {
@@ -77,4 +298,30 @@ void TMainForm::LaunchTool(const std::string& argument) {
     for (const auto& a : cmd.Arguments) args << QString::fromStdString(a);
     // No shell: every value reaches the tool as one argument, as it is.
     QProcess::startDetached(program, args);
+}
+
+// --- Closing ----------------------------------------------------------------------
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    if (!KvMessageBox::Confirm(this, "Confirm", "Exit KX-7026G Management Module")) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TMainForm::FormClose() {
+    closing_ = true;
+    for (TModulePanelForm* m : ModulePanels) delete m;
+    ModulePanels.clear();
+    for (TPanelForm* p : UnitPanels) delete p;
+    UnitPanels.clear();
+    PortButtons.clear();
+    LastUnitPanel = nullptr;
+    return true;
 }
