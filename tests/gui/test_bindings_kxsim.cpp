@@ -1,6 +1,7 @@
 // Control and LED bindings against the simulator: asynchronous reads into
 // controls and list views, sets from controls read back with snmpget, and
 // LED polling with its colours, blinking, short values and time-outs.
+#include "kvexception.h"
 #include "kvmessagebox.h"
 #include "kvoptionlist.h"
 #include "kvsnmprequest2edits.h"
@@ -292,6 +293,56 @@ TEST_F(BindingsKxsim, SynchronousScalarSetSendsWhatTheControlsHold) {
     EXPECT_EQ(SnmpGet(sim, "1.3.6.1.4.1.99402.99.2.1.0"), "IpAddress: 10.90.1.2");
     EXPECT_EQ(SnmpGet(sim, "1.3.6.1.4.1.99402.99.2.2.0"), "Hex-STRING: 40 80 00 40");
     EXPECT_EQ(SnmpGet(sim, "1.3.6.1.4.1.99402.99.2.4.0"), "Hex-STRING: 65 64 67 65 2D 32");  // "edge-2"
+}
+
+TEST_F(BindingsKxsim, AControlThatCannotShowItsValueEndsTheGetLikeAnError) {
+    kxtest::KxsimAgent sim({"--objects", kObjects, "--still"});
+    Use(sim);
+    KvSNMPRequest2Edits request(&form);
+    request.VarList.Assign(KvSNMPVarList(kDeviceVars, KvSNMPVarList::kScalars, 0));
+    QCheckBox box(&form);  // an INTEGER without options on a check box
+    QStatusBar bar(&form);
+    request.BindControl(1, &box);
+    request.AttachMessageTarget(&bar);
+    std::vector<KvSNMPError> done;
+    request.OnGetDone = [&](KvSNMPRequest2Controls&, const KvSNMPError& e) { done.push_back(e); };
+
+    request.Get();
+    ASSERT_TRUE(WaitFor([&] { return !done.empty(); }));
+    EXPECT_EQ(done[0].Code, -517);
+    EXPECT_TRUE(done[0].Done);
+    EXPECT_FALSE(request.Busy);
+    EXPECT_TRUE(Line(bar).starts_with(
+        "Get: (DeRIRA++) Bad syntax of the associated SNMP variable's (partial) data!. Receive at "))
+        << Line(bar);
+
+    request.Mode = KvSNMPRequest2Controls::kSynchronous;
+    try {
+        request.Get();
+        ADD_FAILURE() << "no error";
+    } catch (const KvException& e) {
+        EXPECT_EQ(e.HelpContext(), -517);
+    }
+    EXPECT_FALSE(request.Busy);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(BindingsKxsim, ARequestDestroyedWithAReplyOutstandingHearsNothing) {
+    kxtest::KxsimAgent sim({"--objects", kObjects, "--still", "--delay-ms", "200"});
+    Use(sim);
+    QLineEdit name(&form);
+    bool called = false;
+    {
+        auto request = std::make_unique<KvSNMPRequest2Edits>(&form);
+        request->VarList.Assign(KvSNMPVarList(kScalarVars, KvSNMPVarList::kScalars, 0));
+        request->BindControl(2, &name);
+        request->OnGetDone = [&](KvSNMPRequest2Controls&, const KvSNMPError&) { called = true; };
+        request->Get();
+        EXPECT_EQ(request->Pending, 1);
+    }  // waits for the reply, which finds the request gone
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(called);
+    EXPECT_EQ(name.text(), "");
 }
 
 // --- LEDs ----------------------------------------------------------------------------

@@ -224,6 +224,29 @@ TEST_F(Bindings, BindingErrors) {
     EXPECT_EQ(CodeOf([&] { request->ValuesToControls(vName); }), -521);
 }
 
+TEST_F(Bindings, ARefusedEntryFallsBackToTheValueShown) {
+    QLineEdit ttl(&form);
+    request->BindFormat(vCounter, "%i{n1x255l3}", &ttl);
+    Value(vCounter) = "100";
+    request->ValuesToControls(vCounter);
+    ttl.setText("300");
+    EXPECT_FALSE(request->EditConstraint->CheckOnExit(&ttl));
+    EXPECT_EQ(boxes, std::vector<std::string>{"(KvCommon) Please enter a number between 1 and 255!"});
+    EXPECT_EQ(ttl.text(), "100");
+}
+
+TEST_F(Bindings, FailuresBeforeSendingLeaveTheRequestIdle) {
+    request->Address = "";  // no target can be built: -509 before anything is sent
+    for (uint8_t mode : {KvSNMPRequest2Controls::kSynchronous, KvSNMPRequest2Controls::kAsynchronous}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        request->Mode = mode;
+        EXPECT_EQ(CodeOf([&] { request->Get(); }), -509);
+        EXPECT_FALSE(request->Busy);
+        EXPECT_EQ(CodeOf([&] { request->Set(false, false); }), -509);
+        EXPECT_FALSE(request->Busy);
+    }
+}
+
 TEST_F(Bindings, OutcomeLinesGoToTheMessageTarget) {
     const QRegularExpression time(" Receive at \\d\\d:\\d\\d:\\d\\d (AM|PM)\\.$");
     QStatusBar bar(&form);
