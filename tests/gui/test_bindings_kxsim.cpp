@@ -215,6 +215,30 @@ TEST_F(BindingsKxsim, TableGetGrowsTheListAndSelectionFillsTheControls) {
     EXPECT_FALSE(p3.isChecked());
 }
 
+TEST_F(BindingsKxsim, FilterAndConditionChooseTheRowsDelivered) {
+    kxtest::KxsimAgent sim({"--objects", kObjects, "--still"});
+    Use(sim);
+    KvSNMPRequest source;  // the row chosen elsewhere: its name fills "#1"
+    source.VarList.Assign(KvSNMPVarList(kTableVars, KvSNMPVarList::kTable, 1));
+    source.VarList.Item(tName).Value = "office";
+    RecordingEdits request(&form);
+    request.VarList.Assign(KvSNMPVarList(kTableVars, KvSNMPVarList::kTable, 1));
+    QTreeWidget list(&form);
+    request.AttachListView(&list, true);
+    request.FilterSource = &source;
+    request.Filter = "$1<>#1";
+    for (const char* condition : {"", "$3=1"}) {  // conditions compare values: 1 is enabled
+        SCOPED_TRACE(condition);
+        request.Condition = condition;
+        request.Get();
+        ASSERT_TRUE(WaitFor([&] { return !request.Busy; }));
+        QStringList names;
+        for (int k = 0; k < list.topLevelItemCount(); ++k) names << list.topLevelItem(k)->text(1);
+        EXPECT_EQ(names.join(","), *condition ? "default" : "default,servers");
+        EXPECT_EQ(request.RowCount, names.size());
+    }
+}
+
 TEST_F(BindingsKxsim, SetFromControlsWritesThemAndReadsTheTableAgain) {
     kxtest::KxsimAgent sim({"--objects", kObjects, "--still"});
     Use(sim);
