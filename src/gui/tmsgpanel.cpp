@@ -9,7 +9,6 @@ TMsgPanel::TMsgPanel(QWidget* owner) : QFrame(owner) {
     Memo = new QPlainTextEdit(this);
     Memo->setReadOnly(true);
     Memo->setFocusPolicy(Qt::NoFocus);
-    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* fill = new QVBoxLayout(this);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(Memo);
