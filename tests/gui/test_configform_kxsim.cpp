@@ -372,6 +372,7 @@ TEST_F(ConfigFormKxsim, TableRowsAreAddedEditedAndDeletedThroughTheDialogs) {
     EXPECT_TRUE(closedByItself);
     ASSERT_TRUE(WaitFor([&] { return Idle() && list->topLevelItemCount() == 2; }));
     EXPECT_EQ(Row("1", "1"), nullptr);
+    EXPECT_TRUE(list->selectedItems().isEmpty()) << "the row is gone: nothing is selected";
     EXPECT_EQ(Rows(), (std::vector<std::string>{"1.12:server:7:active", "11.2:plotter:9:active"}));
 }
 

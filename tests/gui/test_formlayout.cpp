@@ -577,6 +577,28 @@ TEST_F(ShownTable, ClickingEnablesEditAndDeleteOnlyOnARow) {
     EXPECT_TRUE(buttons->EditButton->isEnabled());
 }
 
+TEST_F(ShownTable, StopClearsBothObstaclesAndStopsTheRequest) {
+    std::vector<QString> boxes;
+    KvMessageBox::SetScript([&](const KvMessageBox::Request& r) {
+        boxes.push_back(r.Text);
+        return QMessageBox::Ok;
+    });
+    TSNMPLayoutAdapter* adapter = form->TablePanel->Adapter();
+    adapter->GetDone = true;
+    adapter->SetDone = false;
+    adapter->SetClick();
+    adapter->GetDone = false;
+    adapter->SetClick();
+    adapter->RefreshClick();
+    KvMessageBox::SetScript(nullptr);
+    EXPECT_EQ(boxes, (std::vector<QString>{"Modify data not complete", "Get data not complete", "Get data not complete"}));
+    form->ShowStopButton();
+    form->TablePanel->Buttons->StopButton->click();
+    EXPECT_TRUE(adapter->GetDone);
+    EXPECT_TRUE(adapter->SetDone);
+    EXPECT_FALSE(form->ActiveRequest->Alive);
+}
+
 TEST_F(ShownTable, MouseOverARowSetsItsHint) {
     QTest::mouseMove(list->viewport(), RowCentre(0));
     QApplication::processEvents();
