@@ -153,10 +153,10 @@ const _PanelLedPanel_s kKM20XLeds[] = {
 
 } // namespace
 
-//                                      class                 faceplate    size     buttons          ports combo leds          stack image
-const _PanelModel_s PanelKX7026GModel = {"TPanelKX7026GForm", "KX-7026G", 780, 89, kKX7026GButtons, 24, 4, kKX7026GLeds, true, 111, 47, 26, 23};
-const _PanelModel_s PanelKX7050Model  = {"TPanelKX7050Form",  "KX-7050",  780, 89, kKX7050Buttons,  48, 4, kKX7050Leds,  true, 60, 40, 26, 23};
-const _PanelModel_s PanelKG7124iModel = {"TPanelKG7124iForm", "KG-7124i", 780, 89, kKG7124iButtons, 24, 8, kKG7124iLeds, false, 0, 0, 0, 0};
-const _PanelModel_s PanelKG7124Model  = {"TPanelKG7124Form",  "KG-7124",  780, 89, kKG7124Buttons,  24, 4, kKG7124Leds,  true, 305, 20, 26, 23};
-const _PanelModel_s PanelKM20CXModel  = {"TfrmKM20CX",        "KM-20CX",  194, 40, kKM20CXButtons,  2,  0, kKM20CXLeds,  false, 0, 0, 0, 0};
-const _PanelModel_s PanelKM20XModel   = {"TfrmKM20X",         "KM-20X",   194, 40, kKM20XButtons,   2,  0, kKM20XLeds,   false, 0, 0, 0, 0};
+//                                      class                 faceplate    size     buttons          ports combo leds          stack image        LED bindings
+const _PanelModel_s PanelKX7026GModel = {"TPanelKX7026GForm", "KX-7026G", 780, 89, kKX7026GButtons, 24, 4, kKX7026GLeds, true, 111, 47, 26, 23, KX7026GLeds};
+const _PanelModel_s PanelKX7050Model  = {"TPanelKX7050Form",  "KX-7050",  780, 89, kKX7050Buttons,  48, 4, kKX7050Leds,  true, 60, 40, 26, 23, KX7050Leds};
+const _PanelModel_s PanelKG7124iModel = {"TPanelKG7124iForm", "KG-7124i", 780, 89, kKG7124iButtons, 24, 8, kKG7124iLeds, false, 0, 0, 0, 0, KG7124iLeds};
+const _PanelModel_s PanelKG7124Model  = {"TPanelKG7124Form",  "KG-7124",  780, 89, kKG7124Buttons,  24, 4, kKG7124Leds,  true, 305, 20, 26, 23, KG7124Leds};
+const _PanelModel_s PanelKM20CXModel  = {"TfrmKM20CX",        "KM-20CX",  194, 40, kKM20CXButtons,  2,  0, kKM20CXLeds,  false, 0, 0, 0, 0, nullptr};
+const _PanelModel_s PanelKM20XModel   = {"TfrmKM20X",         "KM-20X",   194, 40, kKM20XButtons,   2,  0, kKM20XLeds,   false, 0, 0, 0, 0, nullptr};

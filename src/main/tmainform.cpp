@@ -1,6 +1,10 @@
 #include "tmainform.h"
 
+#include "discoverytables.h"
+#include "kvexception.h"
 #include "kvmessagebox.h"
+#include "kvsnmprequest2edits.h"
+#include "kvsnmprequest2leds.h"
 #include "kvpath.h"
 #include "kvsnmpsession.h"
 #include "taboutform.h"
@@ -116,8 +120,79 @@ void TMainForm::ApplyClientSize(int width, int height) {
     setFixedSize(width, height + menu);
 }
 
+namespace {
+
+// Waits for an asynchronous Get while the window stays responsive.
+void WaitWhileBusy(KvSNMPRequest2Controls* request) {
+    while (request && request->Busy)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+}
+
+std::unique_ptr<KvSNMPRequest2Edits> DiscoveryRequest(TMainForm* form, const _SNMPVar_s* vars, QTreeWidget* store,
+                                                      QLabel* target) {
+    auto request = std::make_unique<KvSNMPRequest2Edits>(form);
+    request->VarList.Assign(KvSNMPVarList(vars, KvSNMPVarList::kTable, 1));
+    request->AttachMessageTarget(target);
+    request->AttachListView(store, true);
+    return request;
+}
+
+} // namespace
+
 void TMainForm::SetUpFrontPanel() {
     setWindowTitle(QString::fromStdString(DeviceAddress));
+    PortButtons.clear();
+    UnitPanels.clear();
+    ModulePanels.clear();
+    QLabel* status = StatusPanel(0);
+
+    try {
+        UnitRequest = DiscoveryRequest(this, UnitVars, UnitListView, status);
+        UnitRequest->Get();
+        PortRequest = DiscoveryRequest(this, PortVars, lvPortIndex, status);
+        PortRequest->Get();
+        WaitWhileBusy(PortRequest.get());
+        WaitWhileBusy(UnitRequest.get());
+    } catch (const std::exception&) {
+        status->setText("Get Unit Information Failed");
+    }
+    if (closing_) return;
+    try {
+        SubUnitRequest = DiscoveryRequest(this, SubUnitVars, lvSubUnit, status);
+        SubUnitRequest->Get();
+        WaitWhileBusy(SubUnitRequest.get());
+    } catch (const std::exception&) {
+        status->setText("Get SubUnit Information Failed");
+    }
+    if (closing_) return;
+
+    LastUnitPanel = nullptr;
+    try {
+        for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = UnitListView->topLevelItem(i);
+            if (row->text(1) == "not-exist") continue;
+            AddUnitPanel(row->text(8).toStdString(), row->text(0).toStdString(), i);
+        }
+    } catch (const std::exception& e) {
+        status->setText(QString::fromLocal8Bit(e.what()));
+    }
+
+    RmonRequest = std::make_unique<KvSNMPRequest2Edits>(this);
+    RmonRequest->VarList.Assign(KvSNMPVarList(RmonVars, KvSNMPVarList::kScalars, 0));
+    RmonRequest->Mode = KvSNMPRequest2Controls::kSynchronous;
+    RmonRequest->AttachMessageTarget(status);
+    RmonRequest->BindControl(0, ST_RmonState);
+    RefreshRmonState();
+}
+
+void TMainForm::RefreshRmonState() {
+    if (!RmonRequest) return;
+    try {
+        RmonRequest->Get();
+        ApplyRmonState(ST_RmonState->text());
+    } catch (const std::exception& e) {
+        StatusPanel(0)->setText(QString::fromLocal8Bit(e.what()));
+    }
 }
 
 void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitNumber, int rowIndex) {
@@ -133,7 +208,17 @@ void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitNu
     panel->UnitNumber = KvStrToInt(unitNumber);
     const int H = panel->height();
     const int W = panel->width();
+    panel->SetUpLeds(StatusPanel(0));
     panel->RegisterPorts(PortButtons);
+    auto startPolling = [this](TPanelForm* p) {
+        if (!StartLedPolling || !p->LedRequest) return;
+        try {
+            p->LedRequest->StartPolling(300);
+        } catch (const KvException& e) {
+            p->LedRequest->ShowStatus(e.Message());
+        }
+    };
+    startPolling(panel);
     if (panel->UnitNumber >= 1) {
         while (ImageList1.size() < panel->UnitNumber) ImageList1.append(QPixmap());
         ImageList1[panel->UnitNumber - 1] = panel->StackImage();
@@ -149,7 +234,9 @@ void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitNu
                 module->UnitNumber = panel->UnitNumber;
                 module->OnKX7050 = which <= 1;
                 module->OnKX7026G = which >= 2;
+                module->SetUpLeds(StatusPanel(0), this);
                 module->RegisterPorts(PortButtons);
+                startPolling(module);
             }
         }
     }
@@ -317,6 +404,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 bool TMainForm::FormClose() {
     closing_ = true;
+    for (KvSNMPRequest2Edits* r : {UnitRequest.get(), SubUnitRequest.get()}) {
+        if (!r) continue;
+        r->Alive = false;
+        WaitWhileBusy(r);
+    }
+    UnitRequest.reset();
+    PortRequest.reset();
+    RmonRequest.reset();
+    SubUnitRequest.reset();
     for (TModulePanelForm* m : ModulePanels) delete m;
     ModulePanels.clear();
     for (TPanelForm* p : UnitPanels) delete p;

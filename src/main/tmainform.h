@@ -20,6 +20,7 @@ class QToolButton;
 class QTreeWidget;
 class TPanelForm;
 class TModulePanelForm;
+class KvSNMPRequest2Edits;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -68,6 +69,19 @@ public:
     TPanelForm* LastUnitPanel = nullptr;
     static const char* const ModelNames[9];
 
+    // The discovery requests (owned by the window).
+    std::unique_ptr<KvSNMPRequest2Edits> UnitRequest;
+    std::unique_ptr<KvSNMPRequest2Edits> PortRequest;
+    std::unique_ptr<KvSNMPRequest2Edits> SubUnitRequest;
+    std::unique_ptr<KvSNMPRequest2Edits> RmonRequest;
+    // Whether AddUnitPanel starts the panels' LED polling (tests may not want it).
+    bool StartLedPolling = true;
+
+    // Reads the units, ports and modules of the stack and builds the panels.
+    void SetUpFrontPanel();
+    // Re-reads the RMON state and enables or disables the RMON entries.
+    void RefreshRmonState();
+
     // Creates, places and shows the panel of one unit (and its module, read
     // from row rowIndex of lvSubUnit). Unknown models get no panel.
     void AddUnitPanel(const std::string& model, const std::string& unitNumber, int rowIndex);
@@ -91,7 +105,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void SetUpFrontPanel();
     void BuildMenus();
     void ShowHelp();
     void ApplyClientSize(int width, int height);

@@ -15,3 +15,8 @@ void TModulePanelForm::RegisterPorts(QList<QToolButton*>& portButtons) {
         portButtons.append(button);
     }
 }
+
+void TModulePanelForm::SetUpLeds(QWidget* messageTarget, QWidget* timerOwner) {
+    if (OnKX7026G) SetUpLedsFrom(ModuleOnKX7026GLeds, messageTarget, timerOwner);
+    else if (OnKX7050) SetUpLedsFrom(ModuleOnKX7050Leds, messageTarget, timerOwner);
+}

@@ -17,4 +17,8 @@ public:
     // "SpeedButtonX" and "SpeedButtonY" tagged with the host's port numbers;
     // nothing without a known host.
     void RegisterPorts(QList<QToolButton*>& portButtons) override;
+
+    // LEDs at octets 52/54 (KX-7026G host) or 100/102 (KX-7050 host); none
+    // without a known host.
+    void SetUpLeds(QWidget* messageTarget, QWidget* timerOwner = nullptr) override;
 };

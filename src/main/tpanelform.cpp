@@ -1,11 +1,16 @@
 #include "tpanelform.h"
 
+#include "kvexception.h"
+#include "kvsnmprequest2leds.h"
+
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QCoreApplication>
+#include <QStatusBar>
 #include <QToolButton>
 
 namespace {
@@ -167,7 +172,39 @@ TPanelForm::TPanelForm(const _PanelModel_s& model, QWidget* owner)
     }
 }
 
-TPanelForm::~TPanelForm() = default;
+TPanelForm::~TPanelForm() { ClosePanel(); }
+
+void TPanelForm::SetUpLeds(QWidget* messageTarget, QWidget* timerOwner) {
+    SetUpLedsFrom(model_.Leds, messageTarget, timerOwner);
+}
+
+void TPanelForm::SetUpLedsFrom(const _LedBinding_s* bindings, QWidget* messageTarget, QWidget* timerOwner) {
+    if (!bindings) return;
+    try {
+        LedRequest = std::make_unique<KvSNMPRequest2Leds>(timerOwner ? timerOwner : this);
+        LedRequest->Mode = KvSNMPRequest2Controls::kAsynchronous;
+        LedRequest->VarList.Assign(KvSNMPVarList(LedStatusVars, KvSNMPVarList::kOneInstance, 0));
+        LedRequest->VarList.Instance = std::to_string(UnitNumber);
+        LedRequest->Timeout = 500;
+        for (const _LedBinding_s* b = bindings; b->Panel; ++b)
+            if (QFrame* panel = LedPanel(b->Panel))
+                LedRequest->AddLeds(0, b->Positions, LedMap(b->Map), panel, b->Left, b->Gap, TShape::stRectangle,
+                                    b->Width, b->Height);
+        if (auto* label = qobject_cast<QLabel*>(messageTarget)) LedRequest->AttachMessageTarget(label);
+        else if (auto* bar = qobject_cast<QStatusBar*>(messageTarget)) LedRequest->AttachMessageTarget(bar);
+        LedRequest->VarList.Label = " Led Status";
+    } catch (const std::exception&) {
+        // A panel whose LEDs cannot be set up still shows its ports.
+    }
+}
+
+void TPanelForm::ClosePanel() {
+    if (!LedRequest) return;
+    LedRequest->StopPolling();
+    LedRequest->Alive = false;
+    while (LedRequest->Busy) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+    LedRequest.reset();
+}
 
 QToolButton* TPanelForm::Button(const QString& name) const {
     for (QToolButton* b : buttons_)

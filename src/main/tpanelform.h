@@ -2,13 +2,17 @@
 // The front panel of one unit (or expansion module) of the stack: a picture
 // of the panel, one button per port and the panels that hold its LEDs. The
 // model forms differ only in their geometry, which is data (_PanelModel_s).
+#include "ledtables.h"
+
 #include <QList>
 #include <QPixmap>
 #include <QWidget>
+#include <memory>
 
 class QFrame;
 class QLabel;
 class QToolButton;
+class KvSNMPRequest2Leds;
 
 // One port button: its number n on the panel (1-based) and its place.
 struct _PanelButton_s {
@@ -34,6 +38,7 @@ struct _PanelModel_s {
     const _PanelLedPanel_s* LedPanels;  // ended by a null Name
     bool HasStackImage;
     int StackLeft, StackTop, StackWidth, StackHeight; // Panel1
+    const _LedBinding_s* Leds;          // LED shapes per LED panel (unit forms)
 };
 
 class TPanelForm : public QWidget {
@@ -56,6 +61,15 @@ public:
     // ((UnitNumber - 1) * 64 + port) and appends it to portButtons.
     virtual void RegisterPorts(QList<QToolButton*>& portButtons);
 
+    // Creates the LED request (asynchronous, 5 s time-out, the LED variable
+    // at instance UnitNumber), places the LED shapes and sends outcome lines
+    // to messageTarget. timerOwner owns the request's timers (default: this
+    // form). Errors here leave the panel without LEDs.
+    virtual void SetUpLeds(QWidget* messageTarget, QWidget* timerOwner = nullptr);
+    std::unique_ptr<KvSNMPRequest2Leds> LedRequest;
+    // Stops polling (LEDs dark), ends the request and waits for it.
+    void ClosePanel();
+
     // The stack image (the unit number as the panel shows it); null for
     // models without one.
     QPixmap StackImage() const;
@@ -67,7 +81,7 @@ public:
     QLabel* Image1 = nullptr;
 
 protected:
-    void paintFaceplate();
+    void SetUpLedsFrom(const _LedBinding_s* bindings, QWidget* messageTarget, QWidget* timerOwner);
     const _PanelModel_s& model_;
     QList<QToolButton*> buttons_;
     QList<QFrame*> ledPanels_;

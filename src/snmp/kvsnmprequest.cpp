@@ -121,10 +121,12 @@ void KvSNMPRequest::DecodeRowKeys(const std::string& suffix) {
 //  - Scalars and single instances read with get: the varbind must carry the
 //    OID asked for; otherwise the one that does is taken from anywhere in the
 //    response, and a variable with no such varbind reads "(NULL)".
-//  - Tables: when the varbind in the variable's place is not in its column,
-//    an unused varbind of that column (other than the instance asked for)
-//    is taken from anywhere in the response; a variable without any varbind
-//    in its place and none of its column has reached the end of its column.
+//  - Tables: strictly by place. A column that has ended legitimately answers
+//    with an OID of a later column, so a varbind can never be moved to the
+//    variable whose subtree it lies in (the walk would go round in circles).
+//    A variable without a varbind in its place has reached the end of its
+//    column; a varbind in another column's place reads as a column end, so
+//    a reordered response ends the walk instead of mixing up values.
 // Nothing is ever read past the end of the response.
 bool KvSNMPRequest::ProcessResponse(const KvSnmpResponse& r, int& code, bool& done) {
     done = true;
@@ -166,11 +168,6 @@ bool KvSNMPRequest::ProcessResponse(const KvSnmpResponse& r, int& code, bool& do
         if (getRead) {
             if (k < 0 || r.Varbinds[static_cast<size_t>(k)].Oid != asked)
                 k = findUnused([&](const std::string& oid) { return oid == asked; });
-        } else if (table) {
-            if (k < 0 || !IsBelow(r.Varbinds[static_cast<size_t>(k)].Oid, base)) {
-                int other = findUnused([&](const std::string& oid) { return IsBelow(oid, base) && oid != asked; });
-                if (other >= 0) k = other;
-            }
         }
         ++processed;
         if (k < 0) {

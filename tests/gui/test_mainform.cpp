@@ -52,7 +52,7 @@ TEST_F(MainFormStartup, ParametersRegistryAndCataloguesComeTogether) {
               "[Program Information]\nAgentPort=16100\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
               "AuthProtocol=0\nPrivProtocol=0\n");
 
-    TMainForm form({"/I127.0.0.1", "/Rpublic", "/Wprivate"});
+    TMainForm form({"/I127.0.0.1", "/Rpublic", "/Wprivate"}, nullptr, false);
     EXPECT_TRUE(boxes.empty());
     EXPECT_FALSE(form.TerminateRequested());
     EXPECT_EQ(form.windowTitle(), "127.0.0.1");
@@ -67,7 +67,7 @@ TEST_F(MainFormStartup, ParametersRegistryAndCataloguesComeTogether) {
 }
 
 TEST_F(MainFormStartup, NoParametersAsksToEnd) {
-    TMainForm form({});
+    TMainForm form({}, nullptr, false);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "No parameter input");
     EXPECT_TRUE(form.TerminateRequested());
@@ -75,7 +75,7 @@ TEST_F(MainFormStartup, NoParametersAsksToEnd) {
 }
 
 TEST_F(MainFormStartup, BadNumberEndsConstruction) {
-    EXPECT_THROW(TMainForm form({"/I127.0.0.1", "/v2c"}), KvConvertError);
+    EXPECT_THROW(TMainForm form({"/I127.0.0.1", "/v2c"}, nullptr, false), KvConvertError);
 }
 
 TEST_F(MainFormStartup, ToolGetsEveryValueIntactWithoutAShell) {
@@ -90,7 +90,7 @@ TEST_F(MainFormStartup, ToolGetsEveryValueIntactWithoutAShell) {
     dir.Write("registry.ini", "[SOFTWARE\\Hewlett-Packard\\OpenView]\nOV_PATH=" + ovPath + "\n");
 
     TMainForm form({"/I127.0.0.1", "/Rpub lic", "/Wpri$(touch pwned)vate", "/v3", "/nop;erator",
-                    "/AKxauth pass", "/l3", "/a2", "/p2", "/Pp'q\"r"});
+                    "/AKxauth pass", "/l3", "/a2", "/p2", "/Pp'q\"r"}, nullptr, false);
     form.LaunchTool("/TMIB_Info");
     QElapsedTimer t;
     t.start();
@@ -107,7 +107,7 @@ TEST_F(MainFormStartup, ToolGetsEveryValueIntactWithoutAShell) {
     EXPECT_EQ(form.StatusPanel(0)->text(), "");
 
     dir.Write("registry.ini", "");
-    TMainForm noPlatform({"/I127.0.0.1"});
+    TMainForm noPlatform({"/I127.0.0.1"}, nullptr, false);
     noPlatform.LaunchTool("/TRmon_History");
     EXPECT_EQ(noPlatform.StatusPanel(0)->text(), "No Path!");
 }

@@ -35,6 +35,7 @@ protected:
             return answer;
         });
         form = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1"}, nullptr, false);
+        form->StartLedPolling = false; // no agent here
     }
     void TearDown() override {
         form.reset();

@@ -1,6 +1,7 @@
 // Requests against the simulator: exact walks, the SNMPv1 end of a walk,
 // sets at a row's instance, row creation and deletion, and replies that
 // arrive after their request is gone.
+#include "discoverytables.h"
 #include "kvexception.h"
 #include "kvsnmprequest.h"
 #include "kvsnmpsession.h"
@@ -211,6 +212,26 @@ TEST_F(RequestKxsim, ReplyAfterTheDestructorGaveUpTouchesNothing) {
     WaitFor([] { return GlobalSession->Outstanding() == 0; }, 3000);
     EXPECT_EQ(GlobalSession->Outstanding(), 0) << "the late reply was taken in";
     EXPECT_FALSE(called);
+}
+
+} // namespace
+
+namespace {
+
+// A column that ends answers with an OID of a later column, which may be a
+// column of the same list that is still a row behind (the unit table skips
+// column 7, so column 6's end lands in column 8): the walk still ends, with
+// every row read once.
+TEST_F(RequestKxsim, EndedColumnLandingInAnotherListedColumnEndsTheWalk) {
+    kxtest::KxsimAgent sim;
+    Use(sim);
+    auto r = std::make_unique<KvSNMPRequest>();
+    r->VarList.Assign(KvSNMPVarList(UnitVars, KvSNMPVarList::kTable, 1));
+    std::vector<std::string> units;
+    for (bool more = r->GetRow(true); more && units.size() < 20; more = r->GetRow(false))
+        units.push_back(r->VarList.Item(0).Value + ":" + r->VarList.Item(8).Value);
+    const std::vector<std::string> expected = {"1:KX-7026G", "2:KX-7050", "3:", "4:KG-7124I"};
+    EXPECT_EQ(units, expected);
 }
 
 } // namespace
