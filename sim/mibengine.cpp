@@ -74,8 +74,8 @@ bool LoadObjectFile(const std::string& path, ObjectDefs* defs, std::string* erro
             table->IndexColumns.push_back(static_cast<size_t>(it - table->Columns.begin()));
         }
         for (size_t i = 0; i < table->Columns.size(); ++i) {
-            if (!table->Columns[i].Syn.RowStatus) continue;
-            if (table->RowStatusColumn >= 0) return fail(line, "two RowStatus columns");
+            if (!table->Columns[i].Syn.RowStatus && !table->Columns[i].Syn.EntryStatus) continue;
+            if (table->RowStatusColumn >= 0) return fail(line, "two row status columns");
             table->RowStatusColumn = static_cast<int>(i);
         }
         for (const auto& row : table->Rows)
@@ -542,6 +542,7 @@ struct MibObject::PendingSet {
         Oid Index;
         std::vector<Value> IndexValues;  // for rows being created
         long long Status = 0;            // RowStatus value set in this batch, 0 if none
+        Value StatusValue;               // the value written to an EntryStatus column
         std::vector<std::pair<size_t, Value>> Writes;
     };
     std::vector<RowPlan> Plans;
@@ -611,7 +612,7 @@ int MibEngine::CheckTableSet(MibObject& object, const std::vector<SetOp>& ops, s
         auto plan = std::find_if(pending->Plans.begin(), pending->Plans.end(),
                                  [&](const auto& p) { return p.Index == index; });
         if (plan == pending->Plans.end()) {
-            pending->Plans.push_back({index, {}, 0, {}});
+            pending->Plans.push_back({index, {}, 0, {}, {}});
             firstOp.push_back(i);
             statusOp.push_back(i);
             plan = pending->Plans.end() - 1;
@@ -620,6 +621,15 @@ int MibEngine::CheckTableSet(MibObject& object, const std::vector<SetOp>& ops, s
         if (static_cast<int>(c) == def.RowStatusColumn) {
             if (plan->Status != 0) return SNMP_ERR_INCONSISTENTVALUE;
             plan->Status = ops[i].Val.Number;
+            if (col->Syn.EntryStatus) {
+                // Map the enumerated state onto the RowStatus actions.
+                const std::string label = col->Syn.LabelOf(ops[i].Val.Number);
+                const bool exists = object.Rows.count(index) > 0;
+                plan->StatusValue = ops[i].Val;
+                if (label == "invalid" || label == "delete") plan->Status = kDestroy;
+                else if ((label == "valid" || label == "add") && !exists) plan->Status = kCreateAndGo;
+                else plan->Status = kActive;
+            }
             statusOp[p] = i;
         } else {
             plan->Writes.emplace_back(c, ops[i].Val);
@@ -693,6 +703,10 @@ void MibEngine::ApplySet(MibObject& object) {
         for (const auto& [c, v] : plan.Writes) row.Cells[c] = Cell{true, false, {}, v};
         if (def.RowStatusColumn < 0) continue;
         const size_t rs = static_cast<size_t>(def.RowStatusColumn);
+        if (def.Columns[rs].Syn.EntryStatus) {
+            if (plan.Status != 0) row.Cells[rs] = Cell{true, false, {}, plan.StatusValue};
+            continue;
+        }
         Value current;
         long long status = ReadCell(object, &row, rs, &current) ? current.Number : kActive;
         switch (plan.Status) {

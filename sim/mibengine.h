@@ -21,9 +21,12 @@
 // SYNTAX is one of INTEGER Integer32 RowStatus TruthValue StorageType
 // OCTET-STRING OctetString DisplayString SnmpAdminString MacAddress
 // PhysAddress OBJECT-IDENTIFIER IpAddress Counter32 Gauge32 Unsigned32
-// TimeTicks Counter64. CONSTRAINTS: "{label(1) other(2)}", "(0..255)",
+// TimeTicks Counter64 EntryStatus. EntryStatus is an enumerated row state
+// (default {other(1) invalid(2) valid(3)}): writing "valid" or "add" to a
+// missing row creates it, "invalid" or "delete" removes the row. CONSTRAINTS: "{label(1) other(2)}", "(0..255)",
 // "SIZE(0..32)". ACCESS: not-accessible read-only read-write read-create.
-// A table with a RowStatus column accepts row creation and deletion.
+// A table with a RowStatus or EntryStatus column accepts row creation and
+// deletion.
 #include "value.h"
 
 #include <map>

@@ -95,6 +95,7 @@ struct Keyword {
 
 const Keyword kKeywords[] = {
     {"INTEGER", ASN_INTEGER},         {"Integer32", ASN_INTEGER},      {"RowStatus", ASN_INTEGER},
+    {"EntryStatus", ASN_INTEGER},
     {"TruthValue", ASN_INTEGER},      {"StorageType", ASN_INTEGER},    {"OCTET-STRING", ASN_OCTET_STR},
     {"OctetString", ASN_OCTET_STR},   {"DisplayString", ASN_OCTET_STR}, {"SnmpAdminString", ASN_OCTET_STR},
     {"MacAddress", ASN_OCTET_STR},    {"PhysAddress", ASN_OCTET_STR},  {"OBJECT-IDENTIFIER", ASN_OBJECT_ID},
@@ -123,6 +124,9 @@ bool MakeSyntax(const std::string& keyword, const std::vector<std::string>& cons
         syntax->RowStatus = true;
         syntax->Labels = {{"active", 1},      {"notInService", 2},  {"notReady", 3},
                           {"createAndGo", 4}, {"createAndWait", 5}, {"destroy", 6}};
+    } else if (keyword == "EntryStatus") {
+        syntax->EntryStatus = true;
+        syntax->Labels = {{"other", 1}, {"invalid", 2}, {"valid", 3}};
     } else if (keyword == "TruthValue") {
         syntax->Labels = {{"true", 1}, {"false", 2}};
     } else if (keyword == "StorageType") {

@@ -39,6 +39,9 @@ struct Syntax {
     std::string Name;
     u_char Type = ASN_INTEGER;
     bool RowStatus = false;
+    // EntryStatus: an enumerated row state of the maker's tables; writing
+    // "valid" or "add" creates the row, "invalid" or "delete" removes it.
+    bool EntryStatus = false;
     std::vector<std::pair<std::string, long long>> Labels;
     std::optional<std::pair<long long, long long>> Range;
     std::optional<std::pair<size_t, size_t>> Size;

@@ -8,6 +8,7 @@
 #include "kvpath.h"
 #include "kvsnmpsession.h"
 #include "taboutform.h"
+#include "tgenericentry.h"
 #include "tfrmkm20cx.h"
 #include "tfrmkm20x.h"
 #include "tpanelkg7124form.h"
@@ -125,7 +126,7 @@ namespace {
 // Waits for an asynchronous Get while the window stays responsive.
 void WaitWhileBusy(KvSNMPRequest2Controls* request) {
     while (request && request->Busy)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+        KvProcessMessages(20);
 }
 
 std::unique_ptr<KvSNMPRequest2Edits> DiscoveryRequest(TMainForm* form, const _SNMPVar_s* vars, QTreeWidget* store,
@@ -348,8 +349,22 @@ void TMainForm::RunMenuEntry(const _MenuEntry_s& entry) {
         break;
     }
     case KvMenuKind::Exit: close(); break;
+    case KvMenuKind::Generic: RunGenericEntry(entry.Data); break;
     default: break;
     }
+}
+
+void TMainForm::RunGenericEntry(const char* name) {
+    const _GenericEntry_s* entry = FindGenericEntry(name);
+    if (!entry) return;
+    std::string instance;
+    if (entry->Behaviour == KvEntryBehaviour::PortPopup) {
+        // The port the popup was opened on: pressed alone, its tag the instance.
+        if (!popupButton_) return;
+        PortButtonClick(popupButton_);
+        instance = std::to_string(popupButton_->property("tag").toInt());
+    }
+    TGenericEntry::Run(*entry, instance);
 }
 
 void TMainForm::ApplyRmonState(const QString& state) {

@@ -98,6 +98,9 @@ public:
     QAction* MenuAction(const QString& path) const;
     // Runs what a catalogue entry does.
     void RunMenuEntry(const _MenuEntry_s& entry);
+    // Opens the generic configuration entry of that name (the port popup's
+    // entries act on the button the popup was opened on).
+    void RunGenericEntry(const char* name);
     // Enables or disables the RMON entries by the state text.
     void ApplyRmonState(const QString& state);
 

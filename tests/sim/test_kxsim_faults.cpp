@@ -53,7 +53,8 @@ TEST(KxsimFaults, V1WalkEndsWithNoSuchName) {
     KxsimAgent faulty({"--v1-end-nosuchname"});
     ASSERT_TRUE(normal.Running() && faulty.Running()) << faulty.Log().toStdString();
     const QString lastOfTable = kUnitEntry + ".14.4";
-    const QString lastOfScalar = kRmonState;
+    // The last scalar of the device control group (Telnet TCP port).
+    const QString lastOfScalar = "1.3.6.1.4.1.99402.11.59.7.2.1.2.14.2.0";
     const QString insideTable = kUnitEntry + ".1.1";
 
     for (const QString& end : {lastOfTable, lastOfScalar}) {

@@ -1,0 +1,74 @@
+// SNMP V3: the SNMP framework, target, user-based security and view-based
+// access control MIBs (RFC 3411 to 3415).
+#include "genericentries.h"
+
+using L = KvSNMPVarList;
+
+namespace {
+
+const _Option_s kSecurityLevel[] = {{1, "noAuthNoPriv"}, {2, "authNoPriv"}, {3, "authPriv"}, {}};
+const KvOptionList SecurityLevelList(kSecurityLevel, KvOptionList::kIntegerValues);
+
+// SNMP-TARGET-MIB snmpTargetAddrTable (1.3.6.1.6.3.12.1.2)
+const _SNMPVar_s TargetAddrVars[] = {
+    {"1.3.6.1.6.3.12.1.2.1.1", "snmpTargetAddrName",        synDisplayString, vfImpliedIndex},
+    {"1.3.6.1.6.3.12.1.2.1.2", "snmpTargetAddrTDomain",     synObjectId,      vfReadWrite},
+    {"1.3.6.1.6.3.12.1.2.1.3", "snmpTargetAddrTAddress",    synOctetString,   vfReadWrite},
+    {"1.3.6.1.6.3.12.1.2.1.4", "snmpTargetAddrTimeout",     synInteger,       vfReadWrite},
+    {"1.3.6.1.6.3.12.1.2.1.5", "snmpTargetAddrRetryCount",  synInteger,       vfReadWrite},
+    {"1.3.6.1.6.3.12.1.2.1.6", "snmpTargetAddrTagList",     synDisplayString, vfReadWrite},
+    {"1.3.6.1.6.3.12.1.2.1.7", "snmpTargetAddrParams",      synDisplayString, vfReadWrite},
+    {"1.3.6.1.6.3.12.1.2.1.8", "snmpTargetAddrStorageType", synInteger,       vfReadWrite, &StorageTypeOptions},
+    {"1.3.6.1.6.3.12.1.2.1.9", "snmpTargetAddrRowStatus",   synInteger,       vfReadWrite, &RowStatusOptions},
+    {},
+};
+const _ItemOverride_s TargetAddrItems[] = {
+    {"snmpTargetAddrName", 4, nullptr},
+    {},
+};
+
+// SNMP-TARGET-MIB snmpTargetParamsTable (1.3.6.1.6.3.12.1.3)
+const _SNMPVar_s TargetParamsVars[] = {
+    {"1.3.6.1.6.3.12.1.3.1.1", "snmpTargetParamsName",          synDisplayString, vfImpliedIndex},
+    {"1.3.6.1.6.3.12.1.3.1.3", "snmpTargetParamsSecurityModel", synInteger,       vfReadWrite},
+    {"1.3.6.1.6.3.12.1.3.1.4", "snmpTargetParamsSecurityName",  synDisplayString, vfReadWrite},
+    {"1.3.6.1.6.3.12.1.3.1.5", "snmpTargetParamsSecurityLevel", synInteger,       vfReadWrite, &SecurityLevelList},
+    {"1.3.6.1.6.3.12.1.3.1.7", "snmpTargetParamsRowStatus",     synInteger,       vfReadWrite, &RowStatusOptions},
+    {},
+};
+const _ItemOverride_s TargetParamsItems[] = {
+    {"snmpTargetParamsName", 4, nullptr},
+    {},
+};
+
+// SNMP-VIEW-BASED-ACM-MIB vacmAccessTable (1.3.6.1.6.3.16.1.4)
+const _SNMPVar_s VacmAccessVars[] = {
+    {"1.3.6.1.6.3.16.1.2.1.3", "Vacm Group Name",          synDisplayString, vfIndex},
+    {"1.3.6.1.6.3.16.1.4.1.1", "Access Context Prefix",    synDisplayString, vfIndex},
+    {"1.3.6.1.6.3.16.1.4.1.2", "Access Security Model",    synInteger,       vfIndex},
+    {"1.3.6.1.6.3.16.1.4.1.3", "Access Security Level",    synInteger,       vfIndex, &SecurityLevelList},
+    {"1.3.6.1.6.3.16.1.4.1.5", "Access Read View Name",    synDisplayString, vfReadWrite},
+    {"1.3.6.1.6.3.16.1.4.1.6", "Access Write View Name",   synDisplayString, vfReadWrite},
+    {"1.3.6.1.6.3.16.1.4.1.7", "Access Notify View Name",  synDisplayString, vfReadWrite},
+    {"1.3.6.1.6.3.16.1.4.1.9", "Access Status",            synInteger,       vfReadWrite, &RowStatusOptions},
+    {},
+};
+const _ItemOverride_s VacmAccessItems[] = {
+    {"Access Security Level", 2, nullptr},
+    {},
+};
+
+} // namespace
+
+const _GenericEntry_s SnmpV3GenericEntries[] = {
+    {.Name = "TargetAddressTable", .Title = "Target Address Table", .Page = KvPageKind::Table,
+     .ListKind = L::kTableEditKeys, .KeyCount = 1, .Vars = TargetAddrVars, .Items = TargetAddrItems,
+     .StatusIndex = 8, .AddText = "createAndGo", .DeleteText = "destroy"},
+    {.Name = "TargetParameters", .Title = "Target Parameters", .Page = KvPageKind::Table,
+     .ListKind = L::kTableEditKeys, .KeyCount = 1, .Vars = TargetParamsVars, .Items = TargetParamsItems,
+     .StatusIndex = 4, .AddText = "createAndGo", .DeleteText = "destroy", .Adjust = adDisableRowEdit},
+    {.Name = "AccessTable", .Title = "Access Table", .Page = KvPageKind::Table,
+     .ListKind = L::kTableEditKeys, .KeyCount = 4, .Vars = VacmAccessVars, .Items = VacmAccessItems,
+     .StatusIndex = 7, .AddText = "createAndGo", .DeleteText = "destroy", .Adjust = adDisableRowEdit},
+    {},
+};

@@ -1,0 +1,303 @@
+// The generic configuration entries against the simulator: every entry opens,
+// reads and reports success (SNMPv2c and SNMPv3); the Edit button rule; a
+// hidden entry; IfX Table's version switch; the port popup's instance and
+// widths; RMON Control's re-read on close.
+#include "formtools.h"
+#include "genericentries.h"
+#include "kvmessagebox.h"
+#include "kvsnmprequest2edits.h"
+#include "kvsnmpsession.h"
+#include "kxsimagent.h"
+#include "kxtestagents.h"
+#include "kxtestfiles.h"
+#include "tconfigform.h"
+#include "tctrlbtnpanel.h"
+#include "tgenericentry.h"
+#include "tlayoutadapter.h"
+#include "tmainform.h"
+#include "tmsgpanel.h"
+#include "tsnmpeditorpanel.h"
+#include "tsnmplistviewpanel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+using formtest::ModalProbe;
+using formtest::WaitFor;
+
+std::vector<const _GenericEntry_s*> AllEntries() {
+    std::vector<const _GenericEntry_s*> all;
+    for (const _GenericEntry_s* const* t = GenericEntryTables; *t; ++t)
+        for (const _GenericEntry_s* e = *t; e->Name; ++e) all.push_back(e);
+    return all;
+}
+
+QString Memo(TConfigForm* form) { return form->Page()->MsgPanel->Memo->toPlainText(); }
+
+bool ReadDone(TConfigForm* form) {
+    TSNMPLayoutAdapter* adapter =
+        form->TablePanel ? form->TablePanel->Adapter() : form->EditorPanel->Adapter();
+    return form->ActiveRequest && adapter->GetDone && !form->ActiveRequest->Busy;
+}
+
+TCtrlBtnPanel* Buttons(TConfigForm* form) {
+    return form->TablePanel ? form->TablePanel->Buttons : form->EditorPanel->Buttons;
+}
+
+class GenericEntries : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(sim.Running()) << sim.Log().toStdString();
+        oldCwd_ = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(dir.Path()));
+        qputenv("KX_REGISTRY_INI", QByteArray::fromStdString(dir.File("registry.ini")));
+        dir.Write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(sim.Port()) +
+                                       "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+        KvMessageBox::SetScript([](const KvMessageBox::Request&) { return QMessageBox::Ok; });
+    }
+    void TearDown() override {
+        main.reset();
+        if (GlobalSession) GlobalSession->SetSendObserver(nullptr);
+        KvMessageBox::SetScript(nullptr);
+        qunsetenv("KX_REGISTRY_INI");
+        QDir::setCurrent(oldCwd_);
+        SetSessionDefaults();
+    }
+    // The main window; with the front panel when the test needs port buttons
+    // or the RMON state.
+    void OpenMain(bool frontPanel) {
+        main = std::make_unique<TMainForm>(QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate"}, nullptr, frontPanel);
+        main->StartLedPolling = false;
+        KvSNMPDevice.Address = "127.0.0.1";
+        KvSNMPDevice.Port = static_cast<uint16_t>(sim.Port());
+    }
+    std::string SnmpGet(const std::string& oid) {
+        QString out;
+        kxtest::RunProgram(kxtest::SnmpTool("snmpget"),
+                           {"-v2c", "-c", "public", "-Oqv", sim.Target(), QString::fromStdString(oid)}, &out);
+        return out.trimmed().toStdString();
+    }
+    // Opens every entry, lets its first read finish and checks the outcome line.
+    void Sweep() {
+        for (const _GenericEntry_s* e : AllEntries()) {
+            SCOPED_TRACE(e->Name);
+            const std::string instance = e->Behaviour == KvEntryBehaviour::PortPopup ? "26" : "";
+            TGenericEntry opened(*e, instance);
+            opened.Form()->show();
+            ASSERT_TRUE(WaitFor([&] { return ReadDone(opened.Form()); }));
+            const QString memo = Memo(opened.Form());
+            EXPECT_TRUE(memo.contains("(DeRIRA++) Ok!")) << memo.toStdString();
+            EXPECT_FALSE(memo.contains("ERROR", Qt::CaseInsensitive)) << memo.toStdString();
+            opened.Form()->close();
+        }
+    }
+
+    kxtest::KxsimAgent sim{{"--seed", "7"}};
+    kxtest::TempDir dir;
+    std::unique_ptr<TMainForm> main;
+    QString oldCwd_;
+};
+
+TEST_F(GenericEntries, EveryEntryReadsOverSnmpV2c) {
+    OpenMain(false);
+    KvSNMPSecurity.Version = 1;
+    Sweep();
+}
+
+TEST_F(GenericEntries, EveryEntryReadsOverSnmpV3AuthPriv) {
+    OpenMain(false);
+    KvSNMPSecurity.Version = 3;
+    KvSNMPSecurity.SecurityModel = 3;
+    KvSNMPSecurity.SecurityLevel = 3;
+    KvSNMPSecurity.SecurityName = kxtest::KxsimAgent::kMd5DesUser;
+    KvSNMPSecurity.AuthProtocol = 2;
+    KvSNMPSecurity.PrivProtocol = 2;
+    KvSNMPSecurity.AuthPassword = kxtest::KxsimAgent::kAuthPass;
+    KvSNMPSecurity.PrivPassword = kxtest::KxsimAgent::kPrivPass;
+    Sweep();
+}
+
+TEST_F(GenericEntries, EditButtonFollowsTheWritableColumns) {
+    OpenMain(false);
+    struct Case {
+        const char* entry;
+        bool edit;
+    } cases[] = {{"UnitTable", true}, {"PowerTable", false}, {"DnsCtrlTable", false}, {"TargetParameters", false},
+                 {"AgentSupportedUpdateFiles", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        TGenericEntry opened(*FindGenericEntry(c.entry));
+        opened.Form()->show();
+        EXPECT_EQ(Buttons(opened.Form())->EditButton->isVisibleTo(opened.Form()), c.edit);
+    }
+}
+
+TEST_F(GenericEntries, HiddenEntryIsInvisibleAndItsFormBuildsWhenInvoked) {
+    OpenMain(false);
+    QAction* action = main->MenuAction("Single IP / Add Member Switch");
+    ASSERT_NE(action, nullptr);
+    EXPECT_FALSE(action->isVisible());
+    QString caption;
+    ModalProbe probe([&](QDialog* dialog) {
+        caption = dialog->windowTitle();
+        auto* form = qobject_cast<TConfigForm*>(dialog);
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(form->FormType, TConfigForm::kEditorForm);
+        ASSERT_TRUE(WaitFor([&] { return ReadDone(form); }));
+        EXPECT_TRUE(Memo(form).contains("(DeRIRA++) Ok!")) << Memo(form).toStdString();
+    });
+    action->trigger();
+    EXPECT_TRUE(probe.Opened());
+    EXPECT_EQ(caption, "Add Member Switch:127.0.0.1");
+}
+
+TEST_F(GenericEntries, IfXTableOnSnmpV1ReadsWithV2cAndLeavesTheSessionAtV1) {
+    OpenMain(false);
+    std::vector<int> versions;
+    GlobalSession->SetSendObserver([&](const KvSnmpTarget& t, const KvSnmpPdu&) { versions.push_back(t.Version); });
+    for (uint8_t start : {uint8_t(0), uint8_t(1)}) {
+        SCOPED_TRACE(start);
+        KvSNMPSecurity.Version = start;
+        versions.clear();
+        {
+            TGenericEntry opened(*FindGenericEntry("IfXTable"));
+            opened.Form()->show();
+            ASSERT_TRUE(WaitFor([&] { return ReadDone(opened.Form()); }));
+            EXPECT_TRUE(Memo(opened.Form()).contains("(DeRIRA++) Ok!")) << Memo(opened.Form()).toStdString();
+            QTreeWidget* list = opened.Form()->TablePanel->ListView;
+            ASSERT_GT(list->topLevelItemCount(), 0);
+            EXPECT_NE(list->topLevelItem(0)->text(6), "(NULL)") << "HCInOctets is read";
+            EXPECT_FALSE(list->topLevelItem(0)->text(6).isEmpty());
+            EXPECT_EQ(KvSNMPSecurity.Version, 1);
+        }
+        EXPECT_EQ(KvSNMPSecurity.Version, start);
+        ASSERT_FALSE(versions.empty());
+        for (int v : versions) EXPECT_EQ(v, 1);
+    }
+}
+
+TEST_F(GenericEntries, PortConfigurationFromThePopupReadsAndWritesItsPort) {
+    OpenMain(true);
+    ASSERT_FALSE(main->PortButtons.isEmpty()) << main->StatusPanel(0)->text().toStdString();
+    QToolButton* port26 = nullptr;
+    for (QToolButton* b : main->PortButtons)
+        if (b->property("tag").toInt() == 26) port26 = b;
+    ASSERT_NE(port26, nullptr);
+    main->PortButtonClick(main->PortButtons.first());
+    emit port26->customContextMenuRequested(QPoint(2, 2));
+    main->PortInfoPopupMenu->hide();
+    EXPECT_EQ(main->PopupButton(), port26);
+    QAction* action = main->PortInfoPopupMenu->actions().value(1);
+    ASSERT_NE(action, nullptr);
+    ASSERT_EQ(action->text(), "Port Configuration");
+
+    // The same page without the widening, for the widths.
+    _GenericEntry_s plainEntry = *FindGenericEntry("PortConfiguration");
+    plainEntry.ValueWider = plainEntry.FormWider = 0;
+    std::vector<int> plainWidths;
+    int plainFormWidth = 0;
+    {
+        TGenericEntry plain(plainEntry, "26");
+        for (int i = 0; i < plain.ItemCount(); ++i) plainWidths.push_back(plain.Items()[i].Control->width());
+        plainFormWidth = plain.Form()->width();
+    }
+    const int wider = TConfigForm::Scaled(80);
+    EXPECT_EQ(wider, static_cast<int>(80 * main->ScaleFactor));
+
+    std::vector<std::string> sentOids;
+    GlobalSession->SetSendObserver([&](const KvSnmpTarget&, const KvSnmpPdu& pdu) {
+        for (const auto& vb : pdu.Varbinds) sentOids.push_back(vb.Oid);
+    });
+    ModalProbe probe([&](QDialog* dialog) {
+        auto* form = qobject_cast<TConfigForm*>(dialog);
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(form->ActiveRequest->VarList.Instance, "26");
+        EXPECT_EQ(form->width(), plainFormWidth + wider);
+        ASSERT_TRUE(WaitFor([&] { return ReadDone(form); }));
+        EXPECT_TRUE(Memo(form).contains("(DeRIRA++) Ok!")) << Memo(form).toStdString();
+        // Value controls in item order: two edits, then five combo boxes.
+        QList<QWidget*> controls;
+        for (QWidget* w : form->EditorPanel->findChildren<QWidget*>())
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) controls.append(w);
+        ASSERT_EQ(controls.size(), static_cast<int>(plainWidths.size()));
+        for (int i = 0; i < controls.size(); ++i) EXPECT_EQ(controls[i]->width(), plainWidths[i] + wider) << i;
+        auto* admin = qobject_cast<QComboBox*>(controls[2]);
+        ASSERT_NE(admin, nullptr);
+        EXPECT_EQ(admin->currentText(), "enabled");
+        admin->setCurrentIndex(admin->findText("disabled"));
+        QTest::mouseClick(Buttons(form)->SetButton, Qt::LeftButton);
+        ASSERT_TRUE(WaitFor([&] { return ReadDone(form) && Memo(form).contains("Set: (DeRIRA++) Ok!"); }))
+            << Memo(form).toStdString();
+    });
+    action->trigger();
+    EXPECT_TRUE(probe.Opened());
+    EXPECT_TRUE(port26->isChecked());
+    for (QToolButton* b : main->PortButtons)
+        if (b != port26) EXPECT_FALSE(b->isChecked());
+    ASSERT_FALSE(sentOids.empty());
+    for (const std::string& oid : sentOids) EXPECT_EQ(oid.substr(oid.rfind('.')), ".26") << oid;
+    EXPECT_EQ(SnmpGet("1.3.6.1.4.1.99402.11.59.7.2.3.2.1.3.26"), "2");
+    EXPECT_EQ(SnmpGet("1.3.6.1.4.1.99402.11.59.7.2.3.2.1.3.25"), "3");
+}
+
+TEST_F(GenericEntries, ClosingRmonControlReReadsTheRmonState) {
+    OpenMain(true);
+    ASSERT_EQ(main->ST_RmonState->text(), "enabled");
+    {
+        TGenericEntry opened(*FindGenericEntry("RmonControl"));
+        TConfigForm* form = opened.Form();
+        form->show();
+        ASSERT_TRUE(WaitFor([&] { return ReadDone(form); }));
+        auto* state = qobject_cast<QComboBox*>(opened.Items()[0].Control);
+        ASSERT_NE(state, nullptr);
+        state->setCurrentIndex(state->findText("disabled"));
+        QTest::mouseClick(Buttons(form)->SetButton, Qt::LeftButton);
+        ASSERT_TRUE(WaitFor([&] { return ReadDone(form) && Memo(form).contains("Set: (DeRIRA++) Ok!"); }))
+            << Memo(form).toStdString();
+        EXPECT_EQ(main->ST_RmonState->text(), "enabled") << "not before the form closes";
+        form->close();
+    }
+    EXPECT_EQ(main->ST_RmonState->text(), "disabled");
+    EXPECT_FALSE(main->MenuAction("RMON / Statistics")->isEnabled());
+    EXPECT_FALSE(main->MenuAction("RMON / Alarm/Event")->isEnabled());
+}
+
+TEST_F(GenericEntries, StpNoteAndAuthenticationModeAdjustments) {
+    OpenMain(false);
+    {
+        TGenericEntry opened(*FindGenericEntry("StpControl"));
+        auto* note = opened.Form()->findChild<QLabel*>("LB_StpNote");
+        ASSERT_NE(note, nullptr);
+        EXPECT_EQ(note->text(), "Notes : 2*(Forward Delay-100)>=Max Age>=2*(Hello Time+100))");
+        EXPECT_EQ(note->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        const _UIItem_s& last = opened.Items()[opened.ItemCount() - 1];
+        EXPECT_EQ(QString(last.Variable->Name), "Forwarding BPDU");
+        EXPECT_EQ(note->parentWidget(), last.CheckBox->parentWidget());
+        EXPECT_EQ(note->x(), last.CheckBox->x());
+        EXPECT_EQ(note->y(), last.CheckBox->y() + last.CheckBox->height() + TConfigForm::Scaled(8));
+    }
+    _GenericEntry_s plainEntry = *FindGenericEntry("AuthenticationModeSetting");
+    plainEntry.Behaviour = KvEntryBehaviour::None;
+    TGenericEntry plain(plainEntry);
+    TGenericEntry adjusted(*FindGenericEntry("AuthenticationModeSetting"));
+    ASSERT_EQ(adjusted.ItemCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(adjusted.Items()[i].Control->x(), plain.Items()[i].Control->x() + TConfigForm::Scaled(5));
+        EXPECT_EQ(adjusted.Items()[i].Control->width(), TConfigForm::Scaled(142));
+    }
+    EXPECT_EQ(adjusted.Form()->width(), plain.Form()->width() + TConfigForm::Scaled(30));
+    EXPECT_EQ(adjusted.Form()->height(), plain.Form()->height() + TConfigForm::Scaled(50));
+}
+
+} // namespace
