@@ -126,7 +126,7 @@ namespace {
 // Waits for an asynchronous Get while the window stays responsive.
 void WaitWhileBusy(KvSNMPRequest2Controls* request) {
     while (request && request->Busy)
-        KvProcessMessages(20);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
 }
 
 std::unique_ptr<KvSNMPRequest2Edits> DiscoveryRequest(TMainForm* form, const _SNMPVar_s* vars, QTreeWidget* store,
