@@ -180,7 +180,7 @@ void TConfigForm::FormClose() {
             QElapsedTimer waited;
             waited.start();
             while (request->Busy && request->Pending > 0 && waited.elapsed() < limit)
-                QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+                KvProcessMessages(20);
         } catch (...) {
             // Clean-up goes on with the next request.
         }

@@ -39,7 +39,7 @@ KvSNMPRequest::~KvSNMPRequest() {
         QElapsedTimer t;
         t.start();
         while (Pending > 0 && t.elapsed() < kDestroyWaitMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+            KvProcessMessages(10);
     }
     // Replies still outstanding find the token expired and are discarded.
     self_.reset();

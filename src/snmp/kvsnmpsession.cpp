@@ -4,6 +4,7 @@
 #include "kvmessages.h"
 #include "kvpath.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -28,6 +29,15 @@ SnmpEventProcessor* gPump = nullptr;
 }
 
 SnmpEventProcessor* GlobalEventProcessor() { return gPump; }
+
+void KvProcessMessages(int maxWaitMs) {
+    // A single-shot timer bounds the wait; the blocking form of
+    // processEvents returns after the first batch of events.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(maxWaitMs > 0 ? maxWaitMs : 0);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
 
 void SetSessionDefaults() {
     KvSNMPDevice = _SNMPDevice_s{};
@@ -161,12 +171,14 @@ void SnmpEventProcessor::OnReadable() {
 }
 
 void SnmpEventProcessor::Step() {
+    // The timer keeps running; the flag is what keeps a step from starting
+    // while another one is in progress (a callback that pumps messages).
+    // Re-arming the timer on every tick would cost a timer registration
+    // 50 times a second for nothing.
     if (inStep_) return;
     inStep_ = true;
-    Timer->stop();
     if (GlobalSession) GlobalSession->ProcessPendingEvents();
     inStep_ = false;
-    if (running_) Timer->start();
     Resume();
 }
 

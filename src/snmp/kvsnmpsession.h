@@ -124,3 +124,8 @@ private:
 
 // The process-wide pump (created by InitGlobalSession).
 SnmpEventProcessor* GlobalEventProcessor();
+
+// Processes pending window messages, waiting up to maxWaitMs for the next
+// one when there is none: the way to wait for an asynchronous request
+// without spinning the processor.
+void KvProcessMessages(int maxWaitMs = 20);
