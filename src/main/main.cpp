@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         QStringList parameters = QCoreApplication::arguments();
         if (!parameters.isEmpty()) parameters.removeFirst();
         auto mainForm = std::make_unique<TMainForm>(parameters);
-        auto form1 = std::make_unique<TForm1>();
+        auto form1 = std::make_unique<TForm1>(nullptr, mainForm->LargeFonts);
         if (!mainForm->TerminateRequested()) mainForm->show();
         return app.exec();
     } catch (const std::exception& e) {

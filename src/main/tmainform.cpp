@@ -126,7 +126,7 @@ namespace {
 // Waits for an asynchronous Get while the window stays responsive.
 void WaitWhileBusy(KvSNMPRequest2Controls* request) {
     while (request && request->Busy)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+        KvProcessMessages(20);
 }
 
 std::unique_ptr<KvSNMPRequest2Edits> DiscoveryRequest(TMainForm* form, const _SNMPVar_s* vars, QTreeWidget* store,
@@ -147,24 +147,28 @@ void TMainForm::SetUpFrontPanel() {
     ModulePanels.clear();
     QLabel* status = StatusPanel(0);
 
+    // The three walks run side by side; the module rows are only looked at
+    // once all of them are in.
+    bool unitsFailed = false, modulesFailed = false;
     try {
         UnitRequest = DiscoveryRequest(this, UnitVars, UnitListView, status);
         UnitRequest->Get();
         PortRequest = DiscoveryRequest(this, PortVars, lvPortIndex, status);
         PortRequest->Get();
-        WaitWhileBusy(PortRequest.get());
-        WaitWhileBusy(UnitRequest.get());
     } catch (const std::exception&) {
-        status->setText("Get Unit Information Failed");
+        unitsFailed = true;
     }
-    if (closing_) return;
     try {
         SubUnitRequest = DiscoveryRequest(this, SubUnitVars, lvSubUnit, status);
         SubUnitRequest->Get();
-        WaitWhileBusy(SubUnitRequest.get());
     } catch (const std::exception&) {
-        status->setText("Get SubUnit Information Failed");
+        modulesFailed = true;
     }
+    WaitWhileBusy(PortRequest.get());
+    WaitWhileBusy(UnitRequest.get());
+    if (unitsFailed) status->setText("Get Unit Information Failed");
+    WaitWhileBusy(SubUnitRequest.get());
+    if (modulesFailed) status->setText("Get SubUnit Information Failed");
     if (closing_) return;
 
     LastUnitPanel = nullptr;
@@ -270,6 +274,8 @@ void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitNu
     ScrollContents->resize(std::max(ScrollContents->width(), clientSize_.width()), std::max(top + H, ScrollContents->height()));
     ApplyClientSize(clientSize_.width(), clientHeight);
     panel->show();
+    // The row stores stay visible only while no panel covers them.
+    for (QTreeWidget* store : {UnitListView, lvSubUnit, lvPortIndex}) store->hide();
     if (module) {
         module->show();
         ModulePanels.append(module);

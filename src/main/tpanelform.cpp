@@ -4,6 +4,7 @@
 #include "kvsnmprequest2leds.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QFrame>
 #include <QLabel>
 #include <QLinearGradient>
@@ -131,7 +132,15 @@ TPanelForm::TPanelForm(const _PanelModel_s& model, QWidget* owner)
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(0, 0, model.Width, model.Height);
-    Image1->setPixmap(PaintFrontPanel(model));
+    // Every unit of a model shows the same picture: paint it once.
+    static QHash<const _PanelModel_s*, QPixmap> pictures;
+    auto picture = pictures.find(&model);
+    if (picture == pictures.end()) picture = pictures.insert(&model, PaintFrontPanel(model));
+    Image1->setPixmap(*picture);
+    // The picture covers the whole panel: nothing under it needs painting
+    // when an LED changes.
+    Image1->setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(true);
 
     for (const _PanelLedPanel_s* led = model.LedPanels; led && led->Name; ++led) {
         auto* panel = new QFrame(this);
@@ -145,6 +154,11 @@ TPanelForm::TPanelForm(const _PanelModel_s& model, QWidget* owner)
         ledPanels_.append(panel);
     }
 
+    // The sockets are in the picture; the port buttons only show hover and
+    // selection (one style sheet for all of them).
+    setStyleSheet("QToolButton { background: transparent; border: 1px solid transparent; }"
+                  "QToolButton:hover { border: 1px solid #9fd3ff; }"
+                  "QToolButton:checked { background: rgba(80, 170, 255, 110); border: 1px solid #5fb4ff; }");
     for (const _PanelButton_s* b = model.Buttons; b && b->Number; ++b) {
         auto* button = new QToolButton(this);
         const bool module = b->Kind == 2;
@@ -154,10 +168,6 @@ TPanelForm::TPanelForm(const _PanelModel_s& model, QWidget* owner)
         button->setCheckable(true);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        // The socket is in the picture; the button only shows hover and selection.
-        button->setStyleSheet("QToolButton { background: transparent; border: 1px solid transparent; }"
-                              "QToolButton:hover { border: 1px solid #9fd3ff; }"
-                              "QToolButton:checked { background: rgba(80, 170, 255, 110); border: 1px solid #5fb4ff; }");
         buttons_.append(button);
     }
 
@@ -202,7 +212,7 @@ void TPanelForm::ClosePanel() {
     if (!LedRequest) return;
     LedRequest->StopPolling();
     LedRequest->Alive = false;
-    while (LedRequest->Busy) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+    while (LedRequest->Busy) KvProcessMessages(10);
     LedRequest.reset();
 }
 

@@ -5,24 +5,34 @@
 
 TShape::TShape(QWidget* parent, int shape) : QWidget(parent), shape_(shape) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    UpdateOpacity();
 }
 
 void TShape::SetShape(int shape) {
     if (shape_ == shape) return;
     shape_ = shape;
+    UpdateOpacity();
     update();
 }
 
 void TShape::SetBrushColor(int32_t color) {
     if (brush_ == color) return;
     brush_ = color;
+    UpdateOpacity();
     update();
 }
 
 void TShape::SetPenColor(int32_t color) {
     if (pen_ == color) return;
     pen_ = color;
+    UpdateOpacity();
     update();
+}
+
+// A filled rectangle covers the whole widget: nothing under it needs
+// painting when it changes (panels show dozens of these).
+void TShape::UpdateOpacity() {
+    setAttribute(Qt::WA_OpaquePaintEvent, shape_ == stRectangle && brush_ >= 0 && pen_ >= 0);
 }
 
 QColor TShape::ToQColor(int32_t color) {

@@ -31,6 +31,7 @@ public:
     static int32_t FromQColor(const QColor& color);
 
 protected:
+    void UpdateOpacity();
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -105,6 +105,7 @@ void KvSNMPRequest2Leds::Poll() {
 void KvSNMPRequest2Leds::RowReceived() {
     BlinkCount = 0;
     for (auto& led : Leds) UpdateLed(*led);
+    if (BlinkTimer && PollTimer && PollTimer->isActive() && !BlinkTimer->isActive()) BlinkTimer->start();
     PaintLeds();
 }
 
@@ -134,4 +135,7 @@ void KvSNMPRequest2Leds::PaintLeds() {
         }
     }
     if (anyBlinking) ++BlinkCount;
+    // Nothing left to blink until the next reading: let the timer rest, so
+    // that idle panels cost no wake-ups (RowReceived starts it again).
+    if ((!anyBlinking || BlinkCount > BlinkLimit + 1) && BlinkTimer) BlinkTimer->stop();
 }
