@@ -8,7 +8,7 @@
 //   RESULT startup_ratio <module time / raw walks time>
 //   RESULT idle_cpu_percent <percent of one core>
 // Options: --idle-seconds N, --runs N, --screenshot FILE (the main window
-// once its LEDs are lit), --units N.
+// once its LEDs are lit), --units N (0: the default stack).
 #include "kvmessagebox.h"
 #include "kvsnmprequest2leds.h"
 #include "kvsnmpsession.h"
@@ -127,10 +127,12 @@ int main(int argc, char** argv) {
         if (args[i] == "--idle-seconds") idleSeconds = args[++i].toInt();
         else if (args[i] == "--runs") runs = std::max(1, args[++i].toInt());
         else if (args[i] == "--screenshot") screenshot = args[++i];
-        else if (args[i] == "--units") units = std::clamp(args[++i].toInt(), 1, 12);
+        else if (args[i] == "--units") units = std::clamp(args[++i].toInt(), 0, 12);
     }
 
-    kxtest::KxsimAgent sim({"--units", QString::number(units)});
+    // --units 0: the simulator's default stack (three units and a module).
+    kxtest::KxsimAgent sim(units > 0 ? QStringList{"--units", QString::number(units)} : QStringList{});
+    if (units == 0) units = 3;
     if (!sim.Running()) {
         std::fprintf(stderr, "kxsim did not start: %s\n", qPrintable(sim.Log()));
         return 1;
