@@ -147,8 +147,8 @@ void TMainForm::SetUpFrontPanel() {
     ModulePanels.clear();
     QLabel* status = StatusPanel(0);
 
-    // The three walks run side by side; the module rows are only looked at
-    // once all of them are in.
+    // The three walks run side by side. The panels need only the unit and
+    // module rows: they are built while the port walk is still going on.
     bool unitsFailed = false, modulesFailed = false;
     try {
         UnitRequest = DiscoveryRequest(this, UnitVars, UnitListView, status);
@@ -164,7 +164,6 @@ void TMainForm::SetUpFrontPanel() {
     } catch (const std::exception&) {
         modulesFailed = true;
     }
-    WaitWhileBusy(PortRequest.get());
     WaitWhileBusy(UnitRequest.get());
     if (unitsFailed) status->setText("Get Unit Information Failed");
     WaitWhileBusy(SubUnitRequest.get());
@@ -172,15 +171,21 @@ void TMainForm::SetUpFrontPanel() {
     if (closing_) return;
 
     LastUnitPanel = nullptr;
+    ScrollContents->setUpdatesEnabled(false); // one paint once every panel is in
     try {
         for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = UnitListView->topLevelItem(i);
             if (row->text(1) == "not-exist") continue;
             AddUnitPanel(row->text(8).toStdString(), row->text(0).toStdString(), i);
+            // Let the port walk and the first LED readings move on meanwhile.
+            QCoreApplication::processEvents();
         }
     } catch (const std::exception& e) {
         status->setText(QString::fromLocal8Bit(e.what()));
     }
+    ScrollContents->setUpdatesEnabled(true);
+    WaitWhileBusy(PortRequest.get());
+    if (closing_) return;
 
     RmonRequest = std::make_unique<KvSNMPRequest2Edits>(this);
     RmonRequest->VarList.Assign(KvSNMPVarList(RmonVars, KvSNMPVarList::kScalars, 0));

@@ -14,6 +14,17 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+void TPortButton::paintEvent(QPaintEvent*) {
+    // The socket is in the panel's picture; the button only marks hover and
+    // selection on top of it.
+    if (!isChecked() && !underMouse() && !isDown()) return;
+    QPainter p(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    if (isChecked() || isDown()) p.fillRect(r, QColor(80, 170, 255, 110));
+    p.setPen(isChecked() ? QColor(0x5f, 0xb4, 0xff) : QColor(0x9f, 0xd3, 0xff));
+    p.drawRect(r);
+}
+
 namespace {
 
 void PaintSocket(QPainter& p, const QRect& r, int kind) {
@@ -154,13 +165,8 @@ TPanelForm::TPanelForm(const _PanelModel_s& model, QWidget* owner)
         ledPanels_.append(panel);
     }
 
-    // The sockets are in the picture; the port buttons only show hover and
-    // selection (one style sheet for all of them).
-    setStyleSheet("QToolButton { background: transparent; border: 1px solid transparent; }"
-                  "QToolButton:hover { border: 1px solid #9fd3ff; }"
-                  "QToolButton:checked { background: rgba(80, 170, 255, 110); border: 1px solid #5fb4ff; }");
     for (const _PanelButton_s* b = model.Buttons; b && b->Number; ++b) {
-        auto* button = new QToolButton(this);
+        auto* button = new TPortButton(this);
         const bool module = b->Kind == 2;
         button->setObjectName(module ? (b->Number == 1 ? "SpeedButtonX" : "SpeedButtonY")
                                      : QString("SpeedButton%1").arg(b->Number));

@@ -41,6 +41,18 @@ struct _PanelModel_s {
     const _LedBinding_s* Leds;          // LED shapes per LED panel (unit forms)
 };
 
+// A port button: a transparent speed button over the socket in the picture.
+#include <QToolButton>
+class TPortButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override { QToolButton::enterEvent(event); update(); }
+    void leaveEvent(QEvent* event) override { QToolButton::leaveEvent(event); update(); }
+};
+
 class TPanelForm : public QWidget {
     Q_OBJECT
 public:
