@@ -108,8 +108,8 @@ TEST(EntryTables, EveryEntryIsConsistentWithItsVariables) {
                 << item.Kind;
             if (item.Kind == uiCheckCombo) EXPECT_NE(item.Variable->Options, nullptr) << "combo without options";
             ASSERT_NE(item.Format, nullptr);
-            for (const std::string& spec : KvEditFormat::Split(item.Format))
-                EXPECT_NO_THROW(KvEditFormat::Parse(spec)) << item.Format;
+            for (const std::string& specifier : KvEditFormat::Split(item.Format))
+                EXPECT_NO_THROW(KvEditFormat::Parse(specifier)) << item.Format;
         }
         if (e->Items) {
             int overrides = 0;
