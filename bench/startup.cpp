@@ -120,7 +120,7 @@ double CpuSeconds() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int idleSeconds = 60, runs = 5, units = 12;
+    int idleSeconds = 60, runs = 15, units = 12;
     QString screenshot;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {

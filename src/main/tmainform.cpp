@@ -116,6 +116,9 @@ QLabel* TMainForm::StatusPanel(int index) const {
 
 void TMainForm::ApplyClientSize(int width, int height) {
     clientSize_ = QSize(width, height);
+    // While the discovery places its panels the window takes its final
+    // size once, at the end.
+    if (placingPanels_) return;
     // The status bar is part of the client height; the menu bar is not.
     const int menu = menuBar()->isVisible() || !isVisible() ? menuBar()->sizeHint().height() : 0;
     setFixedSize(width, height + menu);
@@ -172,6 +175,7 @@ void TMainForm::SetUpFrontPanel() {
 
     LastUnitPanel = nullptr;
     ScrollContents->setUpdatesEnabled(false); // one paint once every panel is in
+    placingPanels_ = true;
     try {
         for (int i = 0; i < UnitListView->topLevelItemCount(); ++i) {
             const QTreeWidgetItem* row = UnitListView->topLevelItem(i);
@@ -183,6 +187,8 @@ void TMainForm::SetUpFrontPanel() {
     } catch (const std::exception& e) {
         status->setText(QString::fromLocal8Bit(e.what()));
     }
+    placingPanels_ = false;
+    ApplyClientSize(clientSize_.width(), clientSize_.height());
     ScrollContents->setUpdatesEnabled(true);
     WaitWhileBusy(PortRequest.get());
     if (closing_) return;

@@ -120,6 +120,7 @@ private:
     QSize clientSize_;
     bool terminateRequested_ = false;
     bool closing_ = false;
+    bool placingPanels_ = false;
 };
 
 // The process-wide main window (null before construction).

@@ -95,9 +95,13 @@ TEST_F(Discovery, DefaultStackBecomesPanelsWithLiveLeds) {
     EXPECT_EQ(form.ST_RmonState->text(), "disabled");
     EXPECT_FALSE(form.MenuAction("RMON / History")->isEnabled());
 
-    // Closing stops every poll.
+    // Cancelling the exit question keeps everything polling; OK stops every poll.
     QList<QPointer<QTimer>> timers;
     for (TPanelForm* p : form.UnitPanels) timers.append(p->LedRequest->PollTimer);
+    KvMessageBox::SetScript([](const KvMessageBox::Request&) { return QMessageBox::Cancel; });
+    EXPECT_FALSE(form.close());
+    for (auto& timer : timers) EXPECT_TRUE(timer && timer->isActive());
+    KvMessageBox::SetScript([](const KvMessageBox::Request&) { return QMessageBox::Ok; });
     EXPECT_TRUE(form.close());
     EXPECT_TRUE(form.UnitPanels.isEmpty());
     for (auto& timer : timers) EXPECT_TRUE(timer.isNull() || !timer->isActive());
