@@ -58,9 +58,53 @@ const _ItemOverride_s VacmAccessItems[] = {
     {},
 };
 
+// SNMP-FRAMEWORK-MIB snmpEngine group (1.3.6.1.6.3.10.2.1)
+const _SNMPVar_s SnmpEngineVars[] = {
+    {"1.3.6.1.6.3.10.2.1.1", "snmpEngineID",             synOctetString, vfReadOnly},
+    {"1.3.6.1.6.3.10.2.1.2", "snmpEngineBoots",          synInteger,     vfReadOnly},
+    {"1.3.6.1.6.3.10.2.1.3", "snmpEngineTime",           synInteger,     vfReadOnly},
+    {"1.3.6.1.6.3.10.2.1.4", "snmpEngineMaxMessageSize", synInteger,     vfReadOnly},
+    {},
+};
+
+// SNMP-MPD-MIB snmpMPDStats (1.3.6.1.6.3.11.2.1)
+const _SNMPVar_s MpdStatsVars[] = {
+    {"1.3.6.1.6.3.11.2.1.1", "snmpUnknownSecurityModels", synCounter32, vfReadOnly},
+    {"1.3.6.1.6.3.11.2.1.2", "snmpInvalidMsgs",           synCounter32, vfReadOnly},
+    {"1.3.6.1.6.3.11.2.1.3", "snmpUnknownPDUHandlers",    synCounter32, vfReadOnly},
+    {},
+};
+
+// SNMP-TARGET-MIB scalars (1.3.6.1.6.3.12.1)
+const _SNMPVar_s TargetGeneralVars[] = {
+    {"1.3.6.1.6.3.12.1.1", "snmpTargetSpinLock",      synInteger,   vfReadOnly},
+    {"1.3.6.1.6.3.12.1.4", "snmpUnavailableContexts", synCounter32, vfReadOnly},
+    {"1.3.6.1.6.3.12.1.5", "snmpUnknownContexts",     synCounter32, vfReadOnly},
+    {},
+};
+
+// SNMP-USER-BASED-SM-MIB usmStats (1.3.6.1.6.3.15.1.1)
+const _SNMPVar_s UsmStatsVars[] = {
+    {"1.3.6.1.6.3.15.1.1.1", "usmStatsUnsupportedSecLevels", synCounter32, vfReadOnly},
+    {"1.3.6.1.6.3.15.1.1.2", "usmStatsNotInTimeWindows",     synCounter32, vfReadOnly},
+    {"1.3.6.1.6.3.15.1.1.3", "usmStatsUnknownUserNames",     synCounter32, vfReadOnly},
+    {"1.3.6.1.6.3.15.1.1.4", "usmStatsUnknownEngineIDs",     synCounter32, vfReadOnly},
+    {"1.3.6.1.6.3.15.1.1.5", "usmStatsWrongDigests",         synCounter32, vfReadOnly},
+    {"1.3.6.1.6.3.15.1.1.6", "usmStatsDecryptionErrors",     synCounter32, vfReadOnly},
+    {},
+};
+
 } // namespace
 
 const _GenericEntry_s SnmpV3GenericEntries[] = {
+    {.Name = "SnmpEngine", .Title = "SNMP Engine", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .KeyCount = 0, .Vars = SnmpEngineVars},
+    {.Name = "MessageProcessing", .Title = "Message Processing and Dispatching", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .KeyCount = 0, .Vars = MpdStatsVars},
+    {.Name = "TargetGeneralInformation", .Title = "SNMP Target General Information", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .KeyCount = 0, .Vars = TargetGeneralVars},
+    {.Name = "UsmStatistics", .Title = "User-based Security Model Statistics", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .KeyCount = 0, .Vars = UsmStatsVars},
     {.Name = "TargetAddressTable", .Title = "Target Address Table", .Page = KvPageKind::Table,
      .ListKind = L::kTableEditKeys, .KeyCount = 1, .Vars = TargetAddrVars, .Items = TargetAddrItems,
      .StatusIndex = 8, .AddText = "createAndGo", .DeleteText = "destroy"},
