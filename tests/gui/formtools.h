@@ -1,6 +1,8 @@
 #pragma once
 // Helpers for the configuration form tests: waiting on the event loop and
 // working inside the modal row dialogs.
+#include "kxtestagents.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -12,11 +14,7 @@ namespace formtest {
 // Processes events until the condition holds or the limit (a safety net,
 // not a measurement) has passed; returns the condition.
 inline bool WaitFor(const std::function<bool()>& condition, int limitMs = 15000) {
-    QElapsedTimer t;
-    t.start();
-    while (!condition() && t.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-    return condition();
+    return kxtest::WaitFor(condition, limitMs);
 }
 
 // Runs `inside` on the next modal dialog that opens (from within its own

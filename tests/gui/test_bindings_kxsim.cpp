@@ -62,12 +62,7 @@ const _SNMPVar_s kLedVars[] = {
 const _LedColor_s kMapA[] = {{0, 0x000000}, {2, 0x00FF00}, {4, 0x00FF00}, {0, -1}};
 constexpr int32_t kBlack = 0x000000, kLime = 0x00FF00, kWhite = 0xFFFFFF;
 
-bool WaitFor(const std::function<bool()>& condition, int ms = 15000) {
-    QElapsedTimer t;
-    t.start();
-    while (!condition() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return condition();
-}
+using kxtest::WaitFor;
 
 // Edits that note what each delivered row found in the list view.
 class RecordingEdits : public KvSNMPRequest2Edits {
@@ -111,11 +106,7 @@ protected:
     }
     void Use(const kxtest::KxsimAgent& sim) {
         ASSERT_TRUE(sim.Running()) << sim.Log().toStdString();
-        KvSNMPDevice.Address = "127.0.0.1";
-        KvSNMPDevice.Port = static_cast<uint16_t>(sim.Port());
-        KvSNMPSecurity.Version = 1;
-        KvSNMPSecurity.ReadCommunity = "public";
-        KvSNMPSecurity.WriteCommunity = "private";
+        kxtest::UseSimulator(sim);
         GlobalSession->SetSendObserver([this](const KvSnmpTarget&, const KvSnmpPdu&) { ++sent; });
     }
     // The value part of snmpget's "-On" line ("STRING: web", "IpAddress: 10.90.1.2").

@@ -121,11 +121,7 @@ protected:
 
     void Use(const kxtest::KxsimAgent& sim) {
         ASSERT_TRUE(sim.Running()) << sim.Log().toStdString();
-        KvSNMPDevice.Address = "127.0.0.1";
-        KvSNMPDevice.Port = static_cast<uint16_t>(sim.Port());
-        KvSNMPSecurity.Version = 1;
-        KvSNMPSecurity.ReadCommunity = "public";
-        KvSNMPSecurity.WriteCommunity = "private";
+        kxtest::UseSimulator(sim);
         GlobalSession->SetSendObserver([this](const KvSnmpTarget&, const KvSnmpPdu& pdu) { sent.push_back(pdu); });
     }
 

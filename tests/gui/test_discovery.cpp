@@ -42,11 +42,6 @@ protected:
         QDir::setCurrent(oldCwd_);
         SetSessionDefaults();
     }
-    static void Pump(int ms) {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    }
 
     kxtest::KxsimAgent sim{{"--seed", "7"}};
     kxtest::TempDir dir;
@@ -70,8 +65,6 @@ TEST_F(Discovery, DefaultStackBecomesPanelsWithLiveLeds) {
     EXPECT_TRUE(form.MenuAction("RMON / Statistics")->isEnabled());
 
     // The first LED reading paints the power LED green on every panel.
-    QElapsedTimer t;
-    t.start();
     auto powerGreen = [&] {
         for (TPanelForm* p : form.UnitPanels) {
             if (!p->LedRequest || p->LedRequest->Leds.empty()) return false;
@@ -79,8 +72,7 @@ TEST_F(Discovery, DefaultStackBecomesPanelsWithLiveLeds) {
         }
         return true;
     };
-    while (!powerGreen() && t.elapsed() < 5000) Pump(50);
-    EXPECT_TRUE(powerGreen());
+    EXPECT_TRUE(kxtest::WaitFor(powerGreen, 5000));
     EXPECT_TRUE(form.UnitPanels[0]->LedRequest->PollTimer->isActive());
 
     // RMON disabled on the switch greys the RMON tool entries.

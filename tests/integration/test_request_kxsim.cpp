@@ -6,6 +6,7 @@
 #include "kvsnmprequest.h"
 #include "kvsnmpsession.h"
 #include "kxsimagent.h"
+#include "kxtestagents.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -26,11 +27,7 @@ const _SNMPVar_s kTestTable[] = {
     {},
 };
 
-void WaitFor(const std::function<bool()>& condition, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!condition() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-}
+using kxtest::WaitFor;
 
 class RequestKxsim : public ::testing::Test {
 protected:
@@ -42,11 +39,7 @@ protected:
 
     void Use(const kxtest::KxsimAgent& sim, int version = 1) {
         ASSERT_TRUE(sim.Running()) << sim.Log().toStdString();
-        KvSNMPDevice.Address = "127.0.0.1";
-        KvSNMPDevice.Port = static_cast<uint16_t>(sim.Port());
-        KvSNMPSecurity.Version = static_cast<uint8_t>(version);
-        KvSNMPSecurity.ReadCommunity = "public";
-        KvSNMPSecurity.WriteCommunity = "private";
+        kxtest::UseSimulator(sim, version);
         sent.clear();
         GlobalSession->SetSendObserver([this](const KvSnmpTarget&, const KvSnmpPdu& pdu) { sent.push_back(pdu); });
     }

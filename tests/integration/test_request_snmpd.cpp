@@ -130,10 +130,7 @@ TEST_F(RequestSnmpd, AsynchronousWalkThroughThePumpMatchesTheSynchronousOne) {
     };
     r->GetRowAsync(next, nullptr, true);
     EXPECT_EQ(r->Pending, 1);
-    QElapsedTimer t;
-    t.start();
-    while (!finished && t.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    ASSERT_TRUE(finished);
+    ASSERT_TRUE(kxtest::WaitFor([&] { return finished; }, 10000));
     EXPECT_EQ(last.Code, 0);
     EXPECT_EQ(last.Message, "(DeRIRA++) Ok!");
     EXPECT_TRUE(last.Done);
@@ -176,9 +173,7 @@ TEST_F(RequestSnmpd, ScalarsGetAndRequestErrors) {
     bool done = false;
     KvSNMPError error;
     walk->GetRowAsync([&](void*, const KvSNMPError& e, KvSNMPVarList&) { error = e; done = true; }, nullptr, true);
-    QElapsedTimer t;
-    t.start();
-    while (!done && t.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    kxtest::WaitFor([&] { return done; }, 5000);
     EXPECT_EQ(error.Code, -102);
     EXPECT_TRUE(error.Done);
 
@@ -189,8 +184,7 @@ TEST_F(RequestSnmpd, ScalarsGetAndRequestErrors) {
     dead->Retries = 0;
     done = false;
     dead->GetRowAsync([&](void*, const KvSNMPError& e, KvSNMPVarList&) { error = e; done = true; }, nullptr, true);
-    t.restart();
-    while (!done && t.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    kxtest::WaitFor([&] { return done; }, 5000);
     EXPECT_EQ(error.Code, -405);
     EXPECT_EQ(error.Message, "(SNMPClass) SNMP request timed out!");
 }
@@ -229,9 +223,7 @@ TEST_F(RequestSnmpd, ReplyAfterTheRequestIsGoneTouchesNothing) {
     r->GetRowAsync([&](void*, const KvSNMPError&, KvSNMPVarList&) { called = true; }, nullptr, true);
     r->Pending = 0; // as if the destructor's wait had run out
     r.reset();
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    kxtest::PumpFor(300);
     EXPECT_FALSE(called);
 }
 

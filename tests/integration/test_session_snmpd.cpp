@@ -168,10 +168,7 @@ TEST_F(SessionSnmpd, AsynchronousGetCompletesThroughThePumpOnTheGuiThread) {
                                            }),
                   0);
         EXPECT_FALSE(done) << "the callback must not run inside the send";
-        QElapsedTimer t;
-        t.start();
-        while (!done && t.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        ASSERT_TRUE(done);
+        ASSERT_TRUE(kxtest::WaitFor([&] { return done; }, 5000));
         EXPECT_EQ(status, 0);
         EXPECT_EQ(value, "kx test agent");
         EXPECT_EQ(thread, QCoreApplication::instance()->thread());

@@ -1,5 +1,7 @@
 #include "kxsimagent.h"
 
+#include "kvsnmpsession.h"
+
 #include <QElapsedTimer>
 #include <QRegularExpression>
 
@@ -84,6 +86,14 @@ qint64 KxsimAgent::Pid() const { return process_ ? process_->processId() : 0; }
 QString KxsimAgent::Log() const {
     if (process_) log_ += QString::fromLocal8Bit(process_->readAllStandardError());
     return log_;
+}
+
+void UseSimulator(const KxsimAgent& sim, int version) {
+    KvSNMPDevice.Address = "127.0.0.1";
+    KvSNMPDevice.Port = static_cast<uint16_t>(sim.Port());
+    KvSNMPSecurity.Version = static_cast<uint8_t>(version);
+    KvSNMPSecurity.ReadCommunity = KxsimAgent::kReadCommunity;
+    KvSNMPSecurity.WriteCommunity = KxsimAgent::kWriteCommunity;
 }
 
 } // namespace kxtest

@@ -57,4 +57,8 @@ private:
     int port_ = 0;
 };
 
+// Points the global session records at the simulator with its default
+// communities (version 0 SNMPv1, 1 SNMPv2c).
+void UseSimulator(const KxsimAgent& sim, int version = 1);
+
 } // namespace kxtest

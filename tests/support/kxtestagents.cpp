@@ -1,5 +1,7 @@
 #include "kxtestagents.h"
 
+#include "kvsnmpsession.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -51,6 +53,19 @@ int RunProgram(const QString& program, const QStringList& args, QString* out, in
 }
 
 QString SnmpTool(const char* name) { return QString(KX_SNMP_TOOLS_DIR) + "/" + name; }
+
+bool WaitFor(const std::function<bool()>& condition, int limitMs) {
+    QElapsedTimer t;
+    t.start();
+    while (!condition() && t.elapsed() < limitMs) KvProcessMessages(20);
+    return condition();
+}
+
+void PumpFor(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) KvProcessMessages(20);
+}
 
 SnmpdAgent::SnmpdAgent(const SnmpdOptions& options) : options_(options) {
     if (!dir_.isValid()) return;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,6 +21,12 @@ int RunProgram(const QString& program, const QStringList& args, QString* out = n
 
 // Net-SNMP command-line tool path (snmpget, snmpwalk, snmpset).
 QString SnmpTool(const char* name);
+
+// Processes window messages (without spinning) until the condition holds or
+// the limit - a safety net, not a measurement - has passed; returns the condition.
+bool WaitFor(const std::function<bool()>& condition, int limitMs = 15000);
+// Processes window messages for this long.
+void PumpFor(int ms);
 
 struct SnmpdOptions {
     std::string ReadCommunity = "public";
