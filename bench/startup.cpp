@@ -16,8 +16,7 @@
 #include "tmainform.h"
 #include "tpanelform.h"
 
-#include <net-snmp/net-snmp-config.h>
-#include <net-snmp/net-snmp-includes.h>
+#include "rawclient.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,59 +30,14 @@
 
 namespace {
 
-// All-columns get-next walk of one table; returns rows.
-int RawWalk(void* sp, const char* entry, const std::vector<int>& columns) {
-    oid base[MAX_OID_LEN];
-    size_t baseLen = MAX_OID_LEN;
-    read_objid(entry, base, &baseLen);
-    std::vector<std::vector<oid>> next;
-    for (int c : columns) {
-        next.emplace_back(base, base + baseLen);
-        next.back().push_back(static_cast<oid>(c));
-    }
-    int rows = 0;
-    for (;;) {
-        netsnmp_pdu* pdu = snmp_pdu_create(SNMP_MSG_GETNEXT);
-        for (auto& o : next) snmp_add_null_var(pdu, o.data(), o.size());
-        netsnmp_pdu* response = nullptr;
-        if (snmp_sess_synch_response(sp, pdu, &response) != STAT_SUCCESS || !response || response->errstat) {
-            if (response) snmp_free_pdu(response);
-            break;
-        }
-        bool any = false;
-        size_t c = 0;
-        for (auto* v = response->variables; v && c < columns.size(); v = v->next_variable, ++c) {
-            if (v->name_length > baseLen + 1 && std::equal(base, base + baseLen, v->name) &&
-                v->name[baseLen] == static_cast<oid>(columns[c])) {
-                next[c].assign(v->name, v->name + v->name_length);
-                any = true;
-            }
-        }
-        snmp_free_pdu(response);
-        if (!any) break;
-        ++rows;
-    }
-    return rows;
-}
-
 double RawDiscoveryMs(int port) {
-    netsnmp_session s;
-    snmp_sess_init(&s);
-    s.version = SNMP_VERSION_2c;
-    std::string peer = "udp:127.0.0.1:" + std::to_string(port);
-    s.peername = peer.data();
-    static char community[] = "public";
-    s.community = reinterpret_cast<u_char*>(community);
-    s.community_len = 6;
-    s.retries = 1;
-    s.timeout = 1000000;
-    void* sp = snmp_sess_open(&s);
+    void* sp = rawclient::OpenSession(port);
     if (!sp) return 0;
     QElapsedTimer t;
     t.start();
-    RawWalk(sp, "1.3.6.1.4.1.99402.12.11.1.9.4.1", {2, 3, 4, 5, 6, 8, 9, 10, 6});
-    RawWalk(sp, "1.3.6.1.4.1.99402.11.59.7.2.3.1.1", {2, 3, 4, 5});
-    RawWalk(sp, "1.3.6.1.4.1.99402.11.59.7.2.1.1.3.1", {3, 4, 5, 6});
+    rawclient::WalkTable(sp, "1.3.6.1.4.1.99402.12.11.1.9.4.1", {2, 3, 4, 5, 6, 8, 9, 10, 6});
+    rawclient::WalkTable(sp, "1.3.6.1.4.1.99402.11.59.7.2.3.1.1", {2, 3, 4, 5});
+    rawclient::WalkTable(sp, "1.3.6.1.4.1.99402.11.59.7.2.1.1.3.1", {3, 4, 5, 6});
     netsnmp_pdu* pdu = snmp_pdu_create(SNMP_MSG_GET);
     oid rmon[MAX_OID_LEN];
     size_t rmonLen = MAX_OID_LEN;
@@ -173,7 +127,7 @@ int main(int argc, char** argv) {
     QElapsedTimer settle;
     settle.start();
     while (!AllLit(*form, units) && settle.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+        KvProcessMessages(5);
     const double cpu0 = CpuSeconds();
     QElapsedTimer idle;
     idle.start();

@@ -9,8 +9,7 @@
 #include "kvsnmpsession.h"
 #include "kxtestagents.h"
 
-#include <net-snmp/net-snmp-config.h>
-#include <net-snmp/net-snmp-includes.h>
+#include "rawclient.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -42,52 +41,12 @@ struct Rate {
 // The reference: one Net-SNMP session, blocking get-next of all five
 // columns until every column has left the table.
 Rate RawWalk(int port) {
-    netsnmp_session s;
-    snmp_sess_init(&s);
-    s.version = SNMP_VERSION_2c;
-    std::string peer = "udp:127.0.0.1:" + std::to_string(port);
-    s.peername = peer.data();
-    static char community[] = "public";
-    s.community = reinterpret_cast<u_char*>(community);
-    s.community_len = 6;
-    s.retries = 1;
-    s.timeout = 1000000;
-    void* sp = snmp_sess_open(&s);
     Rate rate;
+    void* sp = rawclient::OpenSession(port);
     if (!sp) return rate;
-    oid base[MAX_OID_LEN];
-    size_t baseLen = MAX_OID_LEN;
-    read_objid(kPortTable, base, &baseLen);
-    std::vector<std::vector<oid>> next(5);
-    for (int c = 0; c < 5; ++c) {
-        next[c].assign(base, base + baseLen);
-        next[c].push_back(static_cast<oid>(c + 1));
-    }
     QElapsedTimer t;
     t.start();
-    for (;;) {
-        netsnmp_pdu* pdu = snmp_pdu_create(SNMP_MSG_GETNEXT);
-        for (auto& o : next) snmp_add_null_var(pdu, o.data(), o.size());
-        netsnmp_pdu* response = nullptr;
-        int st = snmp_sess_synch_response(sp, pdu, &response);
-        if (st != STAT_SUCCESS || !response || response->errstat) {
-            if (response) snmp_free_pdu(response);
-            break;
-        }
-        bool any = false;
-        int c = 0;
-        for (auto* v = response->variables; v && c < 5; v = v->next_variable, ++c) {
-            const bool inColumn = v->name_length > baseLen + 1 &&
-                                  std::equal(base, base + baseLen, v->name) && v->name[baseLen] == static_cast<oid>(c + 1);
-            if (inColumn) {
-                next[static_cast<size_t>(c)].assign(v->name, v->name + v->name_length);
-                any = true;
-            }
-        }
-        snmp_free_pdu(response);
-        if (!any) break;
-        ++rate.rows;
-    }
+    rate.rows = rawclient::WalkTable(sp, kPortTable, {1, 2, 3, 4, 5});
     rate.seconds = t.nsecsElapsed() / 1e9;
     snmp_sess_close(sp);
     return rate;
