@@ -629,20 +629,9 @@ struct KvSnmpEngine::Impl {
 
     int Start(const KvSnmpTarget& target, const KvSnmpPdu& pdu, Callback callback, uint64_t* idOut);
 
-    // Whether a datagram is waiting on the socket.
-    bool Pollable() const {
-        netsnmp_transport* tr = snmp_sess_transport(Session);
-        if (!tr || tr->sock < 0) return false;
-        pollfd pfd{tr->sock, POLLIN, 0};
-        return ::poll(&pfd, 1, 0) > 0 && (pfd.revents & POLLIN);
-    }
 
     void Step() {
         if (!Session) return;
-        // Idle: nothing outstanding and nothing recorded. A datagram that
-        // arrives anyway (a late answer) is read by the next step that has
-        // work, or at once through the socket notifier.
-        if (Requests.empty() && Events.empty() && !Pollable()) return;
         {
             netsnmp_transport* tr = snmp_sess_transport(Session);
             const int fd = tr ? tr->sock : -1;
@@ -831,6 +820,8 @@ int KvSnmpEngine::SocketFd() const {
 }
 
 int KvSnmpEngine::Outstanding() const { return static_cast<int>(d->Requests.size()); }
+
+bool KvSnmpEngine::Idle() const { return d->Requests.empty() && d->Events.empty(); }
 
 void KvSnmpEngine::Close() {
     if (!d->Session) return;

@@ -161,6 +161,9 @@ public:
 
     // Outstanding asynchronous sends (including those waiting for engine discovery).
     int Outstanding() const;
+    // Nothing outstanding and nothing left to hand out: a timed step would
+    // have no retry or time-out to run.
+    bool Idle() const;
 
     // Ends every outstanding request with -8 and closes the session.
     void Close();

@@ -175,9 +175,11 @@ void SnmpEventProcessor::Step() {
     // while another one is in progress (a callback that pumps messages).
     // Re-arming the timer on every tick would cost a timer registration
     // 50 times a second for nothing.
-    if (inStep_) return;
+    // An idle tick costs nothing: without outstanding requests there is no
+    // retry or time-out to run, and answers are read when the socket says so.
+    if (inStep_ || !GlobalSession || GlobalSession->Idle()) return;
     inStep_ = true;
-    if (GlobalSession) GlobalSession->ProcessPendingEvents();
+    GlobalSession->ProcessPendingEvents();
     inStep_ = false;
     Resume();
 }
