@@ -23,8 +23,11 @@ namespace {
 
 constexpr int kMaxVars = 64;  // no table is longer; a missing terminator runs past it
 
+// Internet OIDs, and the two IEEE roots of the 802.1X PAE MIB (1.0.8802.1.1)
+// and the 802.3ad LAG MIB (1.2.840.10006.300.43).
 bool WellFormedOid(const std::string& oid) {
-    static const QRegularExpression re("^1\\.3\\.6\\.1(\\.(0|[1-9][0-9]*))+$");
+    static const QRegularExpression re(
+        "^(1\\.3\\.6\\.1|1\\.0\\.8802\\.1\\.1|1\\.2\\.840\\.10006\\.300\\.43)(\\.(0|[1-9][0-9]*))+$");
     return re.match(QString::fromStdString(oid)).hasMatch();
 }
 
