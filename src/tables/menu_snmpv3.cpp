@@ -94,6 +94,89 @@ const _SNMPVar_s UsmStatsVars[] = {
     {},
 };
 
+// SNMP-USER-BASED-SM-MIB usmUserTable (1.3.6.1.6.3.15.1.2.2). A new user is
+// cloned from an existing one (usmUserCloneFrom) in the same request that
+// creates the row.
+const _SNMPVar_s UsmUserVars[] = {
+    {"1.3.6.1.6.3.15.1.2.2.1.1",  "User Engine ID",      synOctetString,   vfIndex},
+    {"1.3.6.1.6.3.15.1.2.2.1.2",  "User Name",           synDisplayString, vfIndex},
+    {"1.3.6.1.6.3.15.1.2.2.1.3",  "Security Name",       synDisplayString, vfReadOnly},
+    {"1.3.6.1.6.3.15.1.2.2.1.4",  "Clone From",          synObjectId,      vfReadWrite},
+    {"1.3.6.1.6.3.15.1.2.2.1.5",  "Auth Protocol",       synObjectId,      vfReadWrite},
+    {"1.3.6.1.6.3.15.1.2.2.1.8",  "Priv Protocol",       synObjectId,      vfReadWrite},
+    {"1.3.6.1.6.3.15.1.2.2.1.11", "Public",              synOctetString,   vfReadWrite},
+    {"1.3.6.1.6.3.15.1.2.2.1.12", "Storage Type",        synInteger,       vfReadWrite, &StorageTypeOptions},
+    {"1.3.6.1.6.3.15.1.2.2.1.13", "Status",              synInteger,       vfReadWrite, &RowStatusOptions},
+    {},
+};
+
+const _Option_s kSecurityModel[] = {{0, "any"}, {1, "SNMPv1"}, {2, "SNMPv2c"}, {3, "USM"}, {}};
+const KvOptionList SecurityModelList(kSecurityModel, KvOptionList::kIntegerValues);
+
+// SNMP-VIEW-BASED-ACM-MIB vacmSecurityToGroupTable (1.3.6.1.6.3.16.1.2)
+const _SNMPVar_s VacmGroupVars[] = {
+    {"1.3.6.1.6.3.16.1.2.1.1", "Security Model", synInteger,       vfIndex, &SecurityModelList},
+    {"1.3.6.1.6.3.16.1.2.1.2", "Security Name",  synDisplayString, vfIndex},
+    {"1.3.6.1.6.3.16.1.2.1.3", "Group Name",     synDisplayString, vfReadWrite},
+    {"1.3.6.1.6.3.16.1.2.1.4", "Storage Type",   synInteger,       vfReadWrite, &StorageTypeOptions},
+    {"1.3.6.1.6.3.16.1.2.1.5", "Status",         synInteger,       vfReadWrite, &RowStatusOptions},
+    {},
+};
+const _ItemOverride_s VacmGroupItems[] = {
+    {"Security Name", 0, "%s{l32}"},
+    {"Group Name", 0, "%s{l32}"},
+    {},
+};
+
+const _Option_s kViewType[] = {{1, "included"}, {2, "excluded"}, {}};
+const KvOptionList ViewTypeList(kViewType, KvOptionList::kIntegerValues);
+
+// SNMP-VIEW-BASED-ACM-MIB vacmViewTreeFamilyTable (1.3.6.1.6.3.16.1.5.2)
+const _SNMPVar_s VacmViewVars[] = {
+    {"1.3.6.1.6.3.16.1.5.2.1.1", "View Name",    synDisplayString, vfIndex},
+    {"1.3.6.1.6.3.16.1.5.2.1.2", "Subtree",      synObjectId,      vfIndex},
+    {"1.3.6.1.6.3.16.1.5.2.1.3", "Mask",         synOctetString,   vfReadWrite},
+    {"1.3.6.1.6.3.16.1.5.2.1.4", "View Type",    synInteger,       vfReadWrite, &ViewTypeList},
+    {"1.3.6.1.6.3.16.1.5.2.1.5", "Storage Type", synInteger,       vfReadWrite, &StorageTypeOptions},
+    {"1.3.6.1.6.3.16.1.5.2.1.6", "Status",       synInteger,       vfReadWrite, &RowStatusOptions},
+    {},
+};
+const _ItemOverride_s VacmViewItems[] = {
+    {"View Name", 0, "%s{l32}"},
+    {},
+};
+
+const _Option_s kNotifyType[] = {{1, "trap"}, {2, "inform"}, {}};
+const KvOptionList NotifyTypeList(kNotifyType, KvOptionList::kIntegerValues);
+
+// SNMP-NOTIFICATION-MIB snmpNotifyTable (1.3.6.1.6.3.13.1.1)
+const _SNMPVar_s NotifyVars[] = {
+    {"1.3.6.1.6.3.13.1.1.1.1", "Notify Name",  synDisplayString, vfImpliedIndex},
+    {"1.3.6.1.6.3.13.1.1.1.2", "Notify Tag",   synDisplayString, vfReadWrite},
+    {"1.3.6.1.6.3.13.1.1.1.3", "Notify Type",  synInteger,       vfReadWrite, &NotifyTypeList},
+    {"1.3.6.1.6.3.13.1.1.1.4", "Storage Type", synInteger,       vfReadWrite, &StorageTypeOptions},
+    {"1.3.6.1.6.3.13.1.1.1.5", "Status",       synInteger,       vfReadWrite, &RowStatusOptions},
+    {},
+};
+const _ItemOverride_s NotifyItems[] = {
+    {"Notify Name", 0, "%s{l32}"},
+    {"Notify Tag", 0, "%s{l255}"},
+    {},
+};
+
+// SNMP-COMMUNITY-MIB snmpTargetAddrExtTable (1.3.6.1.6.3.18.1.2): the
+// transport mask and maximum message size of each target address row.
+const _SNMPVar_s TargetAddrExtVars[] = {
+    {"1.3.6.1.6.3.12.1.2.1.1", "snmpTargetAddrName",  synDisplayString, vfImpliedIndex},
+    {"1.3.6.1.6.3.18.1.2.1.1", "snmpTargetAddrTMask", synOctetString,   vfReadWrite},
+    {"1.3.6.1.6.3.18.1.2.1.2", "snmpTargetAddrMMS",   synInteger,       vfReadWrite},
+    {},
+};
+const _ItemOverride_s TargetAddrExtItems[] = {
+    {"snmpTargetAddrMMS", 0, "%i{n0x2147483647l10}"},
+    {},
+};
+
 } // namespace
 
 const _GenericEntry_s SnmpV3GenericEntries[] = {
@@ -114,5 +197,19 @@ const _GenericEntry_s SnmpV3GenericEntries[] = {
     {.Name = "AccessTable", .Title = "Access Table", .Page = KvPageKind::Table,
      .ListKind = L::kTableEditKeys, .KeyCount = 4, .Vars = VacmAccessVars, .Items = VacmAccessItems,
      .StatusIndex = 7, .AddText = "createAndGo", .DeleteText = "destroy", .Adjust = adDisableRowEdit},
+    {.Name = "UsmUserTable", .Title = "User Table", .Page = KvPageKind::Table,
+     .ListKind = L::kTableEditKeys, .KeyCount = 2, .Vars = UsmUserVars,
+     .StatusIndex = 8, .AddText = "createAndGo", .DeleteText = "destroy", .Height = 450, .ValueWider = 60},
+    {.Name = "VacmSecurityGroupTable", .Title = "Security Group Table", .Page = KvPageKind::Table,
+     .ListKind = L::kTableEditKeys, .KeyCount = 2, .Vars = VacmGroupVars, .Items = VacmGroupItems,
+     .StatusIndex = 4, .AddText = "createAndGo", .DeleteText = "destroy"},
+    {.Name = "VacmViewTreeFamilyTable", .Title = "View MIB Tree Family Table", .Page = KvPageKind::Table,
+     .ListKind = L::kTableEditKeys, .KeyCount = 2, .Vars = VacmViewVars, .Items = VacmViewItems,
+     .StatusIndex = 5, .AddText = "createAndGo", .DeleteText = "destroy", .Height = 450},
+    {.Name = "NotifyTable", .Title = "Notify Table", .Page = KvPageKind::Table,
+     .ListKind = L::kTableEditKeys, .KeyCount = 1, .Vars = NotifyVars, .Items = NotifyItems,
+     .StatusIndex = 4, .AddText = "createAndGo", .DeleteText = "destroy"},
+    {.Name = "CommunityTargetAddressTable", .Title = "Community Target Address Table", .Page = KvPageKind::Table,
+     .ListKind = L::kTable, .KeyCount = 1, .Vars = TargetAddrExtVars, .Items = TargetAddrExtItems},
     {},
 };

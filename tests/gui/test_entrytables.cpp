@@ -149,7 +149,9 @@ TEST(EntryTables, CatalogueAndEntriesNameEachOther) {
             EXPECT_TRUE(paths.insert(m->Path).second) << "duplicate path " << m->Path;
             if (m->Kind != KvMenuKind::Generic) continue;
             EXPECT_NE(FindGenericEntry(m->Data), nullptr) << m->Path << " names no entry";
-            if (m->Data) EXPECT_TRUE(named.insert(m->Data).second) << m->Data << " named twice";
+            if (m->Data) {
+                EXPECT_TRUE(named.insert(m->Data).second) << m->Data << " named twice";
+            }
         }
     }
     for (const _GenericEntry_s* e : AllEntries()) EXPECT_TRUE(named.count(e->Name)) << e->Name << " not in a menu";
