@@ -67,6 +67,14 @@ KvSnmpPdu KvSNMPRequest::BuildPdu(KvPduKind kind) {
     if (kind == KvPduKind::Set) {
         if (listKind > KvSNMPVarList::kTableEditKeys) RaiseDeRIRA(-515);
         if (listKind >= KvSNMPVarList::kTable) rowIndex = RowIndex();
+        // A single instance found with get-next (no Instance given) is written
+        // where it was read, not at the bare column OIDs.
+        if (listKind == KvSNMPVarList::kOneInstance && VarList.Instance.empty() && UseGetNext)
+            for (int i = 0; i < VarList.Count() && rowIndex.empty(); ++i) {
+                const KvSNMPVar& v = VarList.Item(i);
+                if (VarList.IsRead(i) && IsBelow(v.InstanceOid, v.Oid))
+                    rowIndex = v.InstanceOid.substr(v.Oid.size() + 1);
+            }
     }
     for (int i = 0; i < VarList.Count(); ++i) {
         KvVarbind vb;
@@ -85,7 +93,7 @@ KvSnmpPdu KvSNMPRequest::BuildPdu(KvPduKind kind) {
             if (listKind >= KvSNMPVarList::kTable && i < VarList.KeyCount) continue; // keys never sent
             if (!VarList.IsSettable(i)) continue;
             if (listKind == KvSNMPVarList::kScalars) vb.Oid = base + ".0";
-            else if (listKind == KvSNMPVarList::kOneInstance) vb.Oid = base;
+            else if (listKind == KvSNMPVarList::kOneInstance) vb.Oid = rowIndex.empty() ? base : base + "." + rowIndex;
             else vb.Oid = base + "." + rowIndex;
             TextToVarbind(i, vb);
             break;

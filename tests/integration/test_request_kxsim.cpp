@@ -138,6 +138,23 @@ TEST_F(RequestKxsim, KeyedSetSendsOnlyNonKeyColumnsAtTheRowInstance) {
     EXPECT_EQ(Walk(*check)[1], "5.3:renamed:99");
 }
 
+TEST_F(RequestKxsim, SingleInstanceFoundWithGetNextIsWrittenWhereItWasRead) {
+    kxtest::KxsimAgent sim({"--objects", kTables});
+    Use(sim);
+    auto r = Request(KvSNMPVarList::kOneInstance);
+    r->UseGetNext = true;
+    r->GetRow(true);  // a single instance: no further row to tell about
+    ASSERT_EQ(r->VarList.Item(2).Value, "one");
+    r->VarList.Item(2).Value = "trunk";
+    sent.clear();
+    r->SetValues("");
+    ASSERT_EQ(sent.size(), 1u);
+    ASSERT_EQ(sent[0].Varbinds.size(), 3u);
+    EXPECT_EQ(sent[0].Varbinds[0].Oid, kEntry + ".3.1.1") << "the row read, not the bare column";
+    EXPECT_EQ(sent[0].Varbinds[2].Oid, kEntry + ".5.1.1");
+    EXPECT_EQ(Walk(*Request())[0], "1.1:trunk:11");
+}
+
 TEST_F(RequestKxsim, RowCreatedWithCreateAndGoAndRemovedWithDestroy) {
     kxtest::KxsimAgent sim({"--objects", kTables});
     Use(sim);
