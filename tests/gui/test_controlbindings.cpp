@@ -5,6 +5,7 @@
 #include "kvmessagebox.h"
 #include "kvoptionlist.h"
 #include "kvradiogroupchoice.h"
+#include "kvsnmpconverter.h"
 #include "kvsnmprequest2edits.h"
 
 #include <QGroupBox>
@@ -111,6 +112,30 @@ TEST_F(Bindings, IpAddressOnFourEdits) {
 
     // One control per specifier.
     EXPECT_EQ(CodeOf([&] { request->BindFormat(vAddress, "%i%i%i%i", &a, &b, &c); }), -522);
+}
+
+TEST_F(Bindings, EmptiedOctetStringIsTheEmptyStringNotNull) {
+    QLineEdit edit(&form);
+    request->AddBinding(vOctets, 0, synOctetString, nullptr, &edit);
+    struct Case {
+        const char* entered;
+        const char* value;
+    } cases[] = {{"", ""}, {"0A0B", "0A0B"}, {"(NULL)", "(NULL)"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entered);
+        Value(vOctets) = "FFFF";
+        edit.setText(c.entered);
+        request->ControlsToValues(vOctets);
+        EXPECT_EQ(Value(vOctets), c.value);
+    }
+    KvVarbind vb;
+    TextToVarbind(request->VarList, vOctets, vb);
+    EXPECT_EQ(vb.Type, kvSmiNull) << "an absent value still asks for NULL";
+    edit.clear();
+    request->ControlsToValues(vOctets);
+    TextToVarbind(request->VarList, vOctets, vb);
+    EXPECT_EQ(vb.Type, kvSmiOctetString);
+    EXPECT_TRUE(vb.Octets.empty());
 }
 
 TEST_F(Bindings, PartialDataChangesItsOwnOctetsOnly) {

@@ -242,6 +242,9 @@ void KvSNMPRequest2Edits::ControlsToValues(int varIndex) {
         KvSNMPVar& var = VarList.Item(i);
         std::string image = KvSNMPControlText::ValueImage(var);
         bool bound = false;
+        // An octet string emptied in its edit is the empty string, which has
+        // no octets: without this it would read "(NULL)" and go out as NULL.
+        bool emptyEntered = false;
         for (const auto& b : Bindings) {
             if (b->VarIndex != i) continue;
             // A DisplayString is rebuilt from its bindings.
@@ -302,11 +305,14 @@ void KvSNMPRequest2Edits::ControlsToValues(int varIndex) {
                 // A binding of the whole value is the value: a shorter entry
                 // must not keep the old value's tail.
                 image = part;
+                emptyEntered = !octets && text.empty() &&
+                               (var.Syntax == synOctetString || var.Syntax == synBits || var.Syntax == synOpaque);
             } else {
                 KvSNMPControlText::WritePart(image, b->ByteOffset, part);
             }
         }
-        if (bound) var.Value = OptionValueToText(var, OctetsToText(image, var.Syntax));
+        if (bound) var.Value = emptyEntered && image.empty() ? std::string()
+                                                             : OptionValueToText(var, OctetsToText(image, var.Syntax));
     }
 }
 
