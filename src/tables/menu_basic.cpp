@@ -1,4 +1,6 @@
-// Basic Configuration: device and equipment management, the agent, IF-MIB.
+// Basic Configuration: device and equipment management, alarms and the system
+// log, the agent (settings, CPU load, dual image, severity), time and SNTP,
+// IF-MIB.
 #include "genericentries.h"
 
 using L = KvSNMPVarList;
@@ -127,6 +129,130 @@ const _ItemOverride_s UpdateFileItems[] = {
     {},
 };
 
+// --- Alarm control (swAgentAlarmCtrl, 1.3.6.1.4.1.99402.12.1.6) --------------------
+const _SNMPVar_s AlarmControlVars[] = {
+    {"1.3.6.1.4.1.99402.12.1.6.1", "Trap State",               synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.1.6.2", "Link Change Trap",         synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.1.6.3", "Power Failure Alarm",      synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.1.6.4", "Fan Failure Alarm",        synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.1.6.5", "Over Temperature Alarm",   synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.1.6.6", "Stack Topology Change Trap", synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.1.6.7", "Firmware Update Trap",     synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.1.6.8", "Login Failure Trap",       synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {},
+};
+
+// --- System log control (swSysLogCtrl, 1.3.6.1.4.1.99402.12.12.1) --------------------
+const _Option_s kLogSaveMode[] = {{1, "other"}, {2, "on-demand"}, {3, "time-interval"}, {4, "log-trigger"}, {}};
+const KvOptionList LogSaveModeList(kLogSaveMode, KvOptionList::kIntegerValues);
+const _SNMPVar_s SysLogControlVars[] = {
+    {"1.3.6.1.4.1.99402.12.12.1.1", "System Log State",                      synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.12.1.2", "Save Mode",                             synInteger, vfReadWrite, &LogSaveModeList},
+    {"1.3.6.1.4.1.99402.12.12.1.3", "Save Interval [1-65535 minute(s)]",     synInteger, vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.12.1.4", "Save Log",                              synInteger, vfReadWrite, &CleanCountersOptions},
+    {"1.3.6.1.4.1.99402.12.12.1.5", "Clear Log",                             synInteger, vfReadWrite, &CleanCountersOptions},
+    {},
+};
+const _ItemOverride_s SysLogControlItems[] = {
+    {"Save Interval [1-65535 minute(s)]", 0, "%i{n1x65535l5}"},
+    {},
+};
+
+// --- Agent basic configuration (swAgentBasicCfg, 1.3.6.1.4.1.99402.12.1.3) ------------
+const _Option_s kBaudRate[] = {{1, "other"}, {2, "baudrate-9600"}, {3, "baudrate-19200"},
+                               {4, "baudrate-38400"}, {5, "baudrate-115200"}, {}};
+const KvOptionList BaudRateList(kBaudRate, KvOptionList::kIntegerValues);
+const _Option_s kAutoLogout[] = {{1, "other"}, {2, "never"}, {3, "minutes-2"}, {4, "minutes-5"},
+                                 {5, "minutes-10"}, {6, "minutes-15"}, {}};
+const KvOptionList AutoLogoutList(kAutoLogout, KvOptionList::kIntegerValues);
+const _SNMPVar_s AgentBasicVars[] = {
+    {"1.3.6.1.4.1.99402.12.1.3.1", "Web State",              synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.1.3.2", "Web Tcp Port [1-65535]", synInteger, vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.1.3.3", "RMON State",             synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.1.3.4", "Serial Baud Rate",       synInteger, vfReadWrite, &BaudRateList},
+    {"1.3.6.1.4.1.99402.12.1.3.5", "Auto Logout",            synInteger, vfReadWrite, &AutoLogoutList},
+    {"1.3.6.1.4.1.99402.12.1.3.6", "CLI Paging State",       synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.1.3.7", "Password Encryption",    synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {},
+};
+const _ItemOverride_s AgentBasicItems[] = {
+    {"Web Tcp Port [1-65535]", 0, "%i{n1x65535l5}"},
+    {},
+};
+
+// --- CPU utilization in percent (swAgentCPUUtil, 1.3.6.1.4.1.99402.12.1.4) -------------
+const _SNMPVar_s CpuUtilVars[] = {
+    {"1.3.6.1.4.1.99402.12.1.4.1", "Last 5 Seconds (%)", synInteger, vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.1.4.2", "Last 1 Minute (%)",  synInteger, vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.1.4.3", "Last 5 Minutes (%)", synInteger, vfReadOnly},
+    {},
+};
+
+// --- Dual image (swDualImage, 1.3.6.1.4.1.99402.12.1.5) -------------------------------
+const _Option_s kImageId[] = {{1, "image-1"}, {2, "image-2"}, {}};
+const KvOptionList ImageIdList(kImageId, KvOptionList::kIntegerValues);
+const _SNMPVar_s DualImageInfoVars[] = {
+    {"1.3.6.1.4.1.99402.12.1.5.1.1.1", "Unit",                  synInteger,       vfIndex},
+    {"1.3.6.1.4.1.99402.12.1.5.1.1.2", "Boot Up Image",         synInteger,       vfReadWrite, &ImageIdList},
+    {"1.3.6.1.4.1.99402.12.1.5.1.1.3", "Image 1 Version",       synDisplayString, vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.1.5.1.1.4", "Image 2 Version",       synDisplayString, vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.1.5.1.1.5", "Current Running Image", synInteger,       vfReadOnly, &ImageIdList},
+    {},
+};
+
+const _SNMPVar_s DualImageFileVars[] = {
+    {"1.3.6.1.4.1.99402.12.1.5.2.1.1", "Unit",              synInteger,       vfIndex},
+    {"1.3.6.1.4.1.99402.12.1.5.2.1.2", "Image ID",          synInteger,       vfIndex},
+    {"1.3.6.1.4.1.99402.12.1.5.2.1.3", "File Name",         synDisplayString, vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.1.5.2.1.4", "Version",           synDisplayString, vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.1.5.2.1.5", "Size (bytes)",      synInteger,       vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.1.5.2.1.6", "Update Time",       synDisplayString, vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.1.5.2.1.7", "Server IP Address", synIpAddress,     vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.1.5.2.1.8", "Boot Up",           synInteger,       vfReadOnly, &TruthValueOptions},
+    {},
+};
+
+// --- Severity control (swSysSeverityCtrl, 1.3.6.1.4.1.99402.12.12.3) -------------------
+const _Option_s kSeverity[] = {{1, "critical"}, {2, "warning"}, {3, "information"}, {}};
+const KvOptionList SeverityList(kSeverity, KvOptionList::kIntegerValues);
+const _SNMPVar_s SeverityControlVars[] = {
+    {"1.3.6.1.4.1.99402.12.12.3.1", "Trap Severity", synInteger, vfReadWrite, &SeverityList},
+    {"1.3.6.1.4.1.99402.12.12.3.2", "Log Severity",  synInteger, vfReadWrite, &SeverityList},
+    {},
+};
+
+// --- System clock (swSysTime, 1.3.6.1.4.1.99402.12.10.1) -------------------------------
+const _Option_s kTimeSource[] = {{1, "other"}, {2, "system-clock"}, {3, "sntp"}, {}};
+const KvOptionList TimeSourceList(kTimeSource, KvOptionList::kIntegerValues);
+const _SNMPVar_s SystemTimeVars[] = {
+    {"1.3.6.1.4.1.99402.12.10.1.1", "Current Time (YYYY-MM-DD HH:MM:SS)",       synDisplayString, vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.10.1.2", "Boot Time",                                synDisplayString, vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.10.1.3", "System Up Time",                           synTimeTicks,     vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.10.1.4", "Time Source",                              synInteger,       vfReadOnly, &TimeSourceList},
+    {"1.3.6.1.4.1.99402.12.10.1.5", "Time Zone Offset [-720-780 minute(s)]",    synInteger,       vfReadWrite},
+    {},
+};
+const _ItemOverride_s SystemTimeItems[] = {
+    {"Current Time (YYYY-MM-DD HH:MM:SS)",    0, "%s{l19}"},
+    {"Time Zone Offset [-720-780 minute(s)]", 0, "%i{n-720x780l4}"},
+    {},
+};
+
+// --- SNTP client (swSNTP, 1.3.6.1.4.1.99402.12.10.2) -----------------------------------
+const _SNMPVar_s NetworkTimeVars[] = {
+    {"1.3.6.1.4.1.99402.12.10.2.1", "SNTP State",                               synInteger,       vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.10.2.2", "SNTP Primary Server",                      synIpAddress,     vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.10.2.3", "SNTP Secondary Server",                    synIpAddress,     vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.10.2.4", "SNTP Poll Interval [30-99999 second(s)]",  synInteger,       vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.10.2.5", "Server In Use",                            synIpAddress,     vfReadOnly},
+    {"1.3.6.1.4.1.99402.12.10.2.6", "Last Synchronized Time",                   synDisplayString, vfReadOnly},
+    {},
+};
+const _ItemOverride_s NetworkTimeItems[] = {
+    {"SNTP Poll Interval [30-99999 second(s)]", 0, "%i{n30x99999l5}"},
+    {},
+};
+
 // --- IF-MIB ifXTable (1.3.6.1.2.1.31.1.1.1) -----------------------------------------
 const _SNMPVar_s IfXTableVars[] = {
     {"1.3.6.1.2.1.2.2.1.1",      "ifIndex",                    synInteger,       vfIndex},
@@ -171,6 +297,24 @@ const _GenericEntry_s BasicGenericEntries[] = {
      .ListKind = L::kTable, .KeyCount = 1, .Vars = MibCapabilityVars, .Height = 450, .FormWider = 100},
     {.Name = "AgentSupportedUpdateFiles", .Title = "Agent Supported Update Files", .Page = KvPageKind::Table,
      .ListKind = L::kTableEditKeys, .KeyCount = 1, .Vars = UpdateFileVars, .Items = UpdateFileItems},
+    {.Name = "AlarmControl", .Title = "Alarm Control", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .Vars = AlarmControlVars},
+    {.Name = "SystemLogControl", .Title = "System Log Control", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .Vars = SysLogControlVars, .Items = SysLogControlItems},
+    {.Name = "AgentBasicConfiguration", .Title = "Agent Basic Configuration", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .Vars = AgentBasicVars, .Items = AgentBasicItems},
+    {.Name = "CpuUtilization", .Title = "CPU Utilization", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .Vars = CpuUtilVars},
+    {.Name = "DualImageInformation", .Title = "Dual Image Information", .Page = KvPageKind::Table,
+     .ListKind = L::kTable, .KeyCount = 1, .Vars = DualImageInfoVars, .FormWider = 50},
+    {.Name = "DualImageFile", .Title = "Dual Image File", .Page = KvPageKind::Table,
+     .ListKind = L::kTable, .KeyCount = 2, .Vars = DualImageFileVars, .FormWider = 100},
+    {.Name = "SystemSeverityControl", .Title = "System Severity Control", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .Vars = SeverityControlVars},
+    {.Name = "SystemTime", .Title = "System Time", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .Vars = SystemTimeVars, .Items = SystemTimeItems, .ValueWider = 40},
+    {.Name = "NetworkTime", .Title = "Network Time", .Page = KvPageKind::Editor,
+     .ListKind = L::kScalars, .Vars = NetworkTimeVars, .Items = NetworkTimeItems},
     {.Name = "IfXTable", .Title = "IfX Table", .Page = KvPageKind::Table,
      .ListKind = L::kTable, .KeyCount = 1, .Vars = IfXTableVars, .Adjust = adUnscaled, .Height = 450,
      .ValueWider = 40, .Behaviour = KvEntryBehaviour::IfXTable},
