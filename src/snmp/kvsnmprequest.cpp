@@ -274,9 +274,10 @@ void KvSNMPRequest::SendAsync(KvPduKind kind, const KvSnmpPdu& pdu, KvSNMPComple
             } else {
                 error.Done = true;
             }
+            // The reply is in: no longer pending, even if the completion
+            // destroys the request (whose destructor must not wait for it).
+            --self.Pending;
             if (completion) completion(owner, error, self.VarList);
-            // The completion may have destroyed the request.
-            if (!token.expired()) --self.Pending;
         });
     (void)kind;
     if (status != kvStatusSuccess) {

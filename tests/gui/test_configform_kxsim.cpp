@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -424,6 +425,29 @@ TEST_F(ConfigFormKxsim, ClosingDuringAWalkStopsItAndWaitsForTheReply) {
     EXPECT_EQ(sent.size(), sentAtClose);
     // Clicks on the closed form do nothing.
     buttons->RefreshButton->click();
+    EXPECT_TRUE(boxes.empty());
+}
+
+// Showing a row lets non-input events run (the list grows visibly during a
+// walk); one of them may close the form, which deletes the request while the
+// row is being delivered. The request must not be touched afterwards, and its
+// destructor must not wait for the reply being handled.
+TEST_F(ConfigFormKxsim, FormClosedWhileARowIsShownEndsTheWalkCleanly) {
+    kxtest::KxsimAgent sim({"--objects", kObjects});
+    Use(sim);
+    OpenTable();
+    bool closeQueued = false;
+    QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, form.get(), [&] {
+        if (closeQueued) return;
+        closeQueued = true;
+        QTimer::singleShot(0, form.get(), [&] { form->close(); });
+    });
+    ASSERT_TRUE(WaitFor([&] { return form->Requests.empty(); }));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->ActiveRequest, nullptr);
+    const size_t sentAtClose = sent.size();
+    WaitFor([] { return false; }, 300);
+    EXPECT_EQ(sent.size(), sentAtClose) << "no further step of the walk";
     EXPECT_TRUE(boxes.empty());
 }
 

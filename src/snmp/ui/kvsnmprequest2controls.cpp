@@ -88,8 +88,10 @@ std::string KvSNMPRequest2Controls::FilterText() {
 
 void KvSNMPRequest2Controls::DeliverRow(const std::string& filter) {
     if (TestRow(filter) && TestCondition(Condition)) {
-        RowReceived();
+        // Counted first: showing the row lets events run, and one of them may
+        // close the form and delete this request.
         ++RowCount;
+        RowReceived();
     }
 }
 
@@ -151,6 +153,7 @@ void KvSNMPRequest2Controls::GetCompleted(const KvSNMPError& error) {
             const std::string filter = FilterText();
             if (!IsTable()) {
                 DeliverRow(filter);
+                if (life.expired()) return;
             } else if (!error.Done) {
                 DeliverRow(filter);
                 if (life.expired()) return;
