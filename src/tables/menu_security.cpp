@@ -1,10 +1,10 @@
 // Security Management: authentication mode (swAuth, 1.3.6.1.4.1.99402.12.3),
 // 802.1X port access (IEEE8021-PAE-MIB, 1.0.8802.1.1.1) with the MAC-based
 // authentication of the switch (swMacBaseAuth, 1.3.6.1.4.1.99402.12.6), RADIUS
-// (the switch's server table swRadius, 1.3.6.1.4.1.99402.12.4, and the client
+// (the switch's server table swRadius, 1.3.6.1.4.1.99402.12.18, and the client
 // MIBs RADIUS-AUTH-CLIENT-MIB and RADIUS-ACC-CLIENT-MIB, 1.3.6.1.2.1.67),
 // TACACS+ (swTacacs, 1.3.6.1.4.1.99402.12.5), SSH (swSSH,
-// 1.3.6.1.4.1.99402.12.7) and SSL (swSSL, 1.3.6.1.4.1.99402.12.9).
+// 1.3.6.1.4.1.99402.12.7) and SSL (swSSL, 1.3.6.1.4.1.99402.12.17).
 #include "genericentries.h"
 
 using L = KvSNMPVarList;
@@ -187,15 +187,15 @@ const _SNMPVar_s MacBaseSessionVars[] = {
 };
 
 // --- RADIUS --------------------------------------------------------------------------
-// swRadiusServerTable (1.3.6.1.4.1.99402.12.4.1): the RADIUS servers the switch asks,
+// swRadiusServerTable (1.3.6.1.4.1.99402.12.18.1): the RADIUS servers the switch asks,
 // in order of their index.
 const _SNMPVar_s RadiusServerVars[] = {
-    {"1.3.6.1.4.1.99402.12.4.1.1.1", "Index",               synInteger,       vfIndex},
-    {"1.3.6.1.4.1.99402.12.4.1.1.2", "IP Address",          synIpAddress,     vfReadWrite},
-    {"1.3.6.1.4.1.99402.12.4.1.1.3", "Authentication Port", synInteger,       vfReadWrite},
-    {"1.3.6.1.4.1.99402.12.4.1.1.4", "Accounting Port",     synInteger,       vfReadWrite},
-    {"1.3.6.1.4.1.99402.12.4.1.1.5", "Key",                 synDisplayString, vfReadWrite},
-    {"1.3.6.1.4.1.99402.12.4.1.1.6", "Row Status",          synInteger,       vfReadWrite, &RowStatusOptions},
+    {"1.3.6.1.4.1.99402.12.18.1.1.1", "Index",               synInteger,       vfIndex},
+    {"1.3.6.1.4.1.99402.12.18.1.1.2", "IP Address",          synIpAddress,     vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.18.1.1.3", "Authentication Port", synInteger,       vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.18.1.1.4", "Accounting Port",     synInteger,       vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.18.1.1.5", "Key",                 synDisplayString, vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.18.1.1.6", "Row Status",          synInteger,       vfReadWrite, &RowStatusOptions},
     {},
 };
 const _ItemOverride_s RadiusServerItems[] = {
@@ -376,15 +376,15 @@ const _SNMPVar_s SshPublicKeyVars[] = {
     {},
 };
 
-// --- SSL (swSSL, 1.3.6.1.4.1.99402.12.9) --------------------------------------------------
-// swSSLCtrl scalars (1.3.6.1.4.1.99402.12.9.1): the HTTPS server and its cipher suites.
+// --- SSL (swSSL, 1.3.6.1.4.1.99402.12.17) --------------------------------------------------
+// swSSLCtrl scalars (1.3.6.1.4.1.99402.12.17.1): the HTTPS server and its cipher suites.
 const _SNMPVar_s SslManagementVars[] = {
-    {"1.3.6.1.4.1.99402.12.9.1.1", "SSL State",                     synInteger, vfReadWrite, &OtherDisabledEnabled},
-    {"1.3.6.1.4.1.99402.12.9.1.2", "RSA with RC4 128 MD5",          synInteger, vfReadWrite, &OtherDisabledEnabled},
-    {"1.3.6.1.4.1.99402.12.9.1.3", "RSA with 3DES EDE CBC SHA",     synInteger, vfReadWrite, &OtherDisabledEnabled},
-    {"1.3.6.1.4.1.99402.12.9.1.4", "DHE DSS with 3DES EDE CBC SHA", synInteger, vfReadWrite, &OtherDisabledEnabled},
-    {"1.3.6.1.4.1.99402.12.9.1.5", "RSA Export with RC4 40 MD5",    synInteger, vfReadWrite, &OtherDisabledEnabled},
-    {"1.3.6.1.4.1.99402.12.9.1.6", "Cache Timeout",                 synInteger, vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.17.1.1", "SSL State",                     synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.17.1.2", "RSA with RC4 128 MD5",          synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.17.1.3", "RSA with 3DES EDE CBC SHA",     synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.17.1.4", "DHE DSS with 3DES EDE CBC SHA", synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.17.1.5", "RSA Export with RC4 40 MD5",    synInteger, vfReadWrite, &OtherDisabledEnabled},
+    {"1.3.6.1.4.1.99402.12.17.1.6", "Cache Timeout",                 synInteger, vfReadWrite},
     {},
 };
 const _ItemOverride_s SslManagementItems[] = {
@@ -392,7 +392,7 @@ const _ItemOverride_s SslManagementItems[] = {
     {},
 };
 
-// swSSLCertificate scalars (1.3.6.1.4.1.99402.12.9.2): loading a certificate and
+// swSSLCertificate scalars (1.3.6.1.4.1.99402.12.17.2): loading a certificate and
 // its private key from a TFTP server.
 const _Option_s kCertificateType[] = {{1, "other"}, {2, "rsa"}, {3, "dsa"}, {}};
 const KvOptionList CertificateTypeList(kCertificateType, KvOptionList::kIntegerValues);
@@ -402,12 +402,12 @@ const _Option_s kCertificateStatus[] = {{1, "other"},          {2, "in-process"}
                                         {4, "file-not-found"}, {5, "complete"},   {6, "time-out"}, {}};
 const KvOptionList CertificateStatusList(kCertificateStatus, KvOptionList::kIntegerValues);
 const _SNMPVar_s SslCertificateVars[] = {
-    {"1.3.6.1.4.1.99402.12.9.2.1", "TFTP Server IP Address", synIpAddress,     vfReadWrite},
-    {"1.3.6.1.4.1.99402.12.9.2.2", "Certificate File Name",  synDisplayString, vfReadWrite},
-    {"1.3.6.1.4.1.99402.12.9.2.3", "Key File Name",          synDisplayString, vfReadWrite},
-    {"1.3.6.1.4.1.99402.12.9.2.4", "Certificate Type",       synInteger,       vfReadOnly,  &CertificateTypeList},
-    {"1.3.6.1.4.1.99402.12.9.2.5", "Load Control",           synInteger,       vfReadWrite, &CertificateLoadList},
-    {"1.3.6.1.4.1.99402.12.9.2.6", "Load Status",            synInteger,       vfReadOnly,  &CertificateStatusList},
+    {"1.3.6.1.4.1.99402.12.17.2.1", "TFTP Server IP Address", synIpAddress,     vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.17.2.2", "Certificate File Name",  synDisplayString, vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.17.2.3", "Key File Name",          synDisplayString, vfReadWrite},
+    {"1.3.6.1.4.1.99402.12.17.2.4", "Certificate Type",       synInteger,       vfReadOnly,  &CertificateTypeList},
+    {"1.3.6.1.4.1.99402.12.17.2.5", "Load Control",           synInteger,       vfReadWrite, &CertificateLoadList},
+    {"1.3.6.1.4.1.99402.12.17.2.6", "Load Status",            synInteger,       vfReadOnly,  &CertificateStatusList},
     {},
 };
 const _ItemOverride_s SslCertificateItems[] = {
