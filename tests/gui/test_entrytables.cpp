@@ -159,4 +159,62 @@ TEST(EntryTables, CatalogueAndEntriesNameEachOther) {
         EXPECT_EQ(FindGenericEntry(m->Data)->Behaviour, KvEntryBehaviour::PortPopup) << m->Path;
 }
 
+// The OID docs/mib-map.md gives for an entry: a table's entry (its columns
+// are the next arc: the last variable is always a column of it), or the
+// group holding an editor's scalars.
+std::string MapOid(const _GenericEntry_s& e) {
+    int count = 0;
+    while (e.Vars[count].Oid) ++count;
+    const std::string oid = e.ListKind == KvSNMPVarList::kScalars ? e.Vars[0].Oid : e.Vars[count - 1].Oid;
+    return oid.substr(0, oid.rfind('.'));
+}
+
+std::string MapRow(const _MenuEntry_s& m, const _GenericEntry_s& e) {
+    return std::string("| ") + m.Path + (m.Hidden ? " (hidden)" : "") + " | " + e.Title + " | " + MapOid(e) + " |";
+}
+
+TEST(EntryTables, MibMapListsEveryEntryInMenuOrder) {
+    std::vector<std::string> expected;
+    for (const _MenuEntry_s* table : {MainMenuCatalogue, PortPopupCatalogue})
+        for (const _MenuEntry_s* m = table; m->Path; ++m)
+            if (m->Kind == KvMenuKind::Generic && FindGenericEntry(m->Data))
+                expected.push_back(MapRow(*m, *FindGenericEntry(m->Data)));
+    QFile f(QString(KX_SOURCE_DIR) + "/docs/mib-map.md");
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::vector<std::string> rows;
+    QTextStream in(&f);
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.startsWith("| ") && !line.startsWith("| Entry |")) rows.push_back(line.toStdString());
+    }
+    std::string table;
+    for (const std::string& row : expected) table += row + "\n";
+    EXPECT_EQ(rows, expected) << "docs/mib-map.md should list:\n" << table;
+}
+
+// The menus' vocabulary: 27 external tool pages, and 117 generic pages - 115
+// in the main menu and the two of the port popup - of which 52 are editor
+// pages and 65 table pages.
+TEST(EntryTables, CatalogueHoldsEveryGenericPageAndToolPage) {
+    int tools = 0, editors = 0, tables = 0, popup = 0, hidden = 0;
+    for (const _MenuEntry_s* table : {MainMenuCatalogue, PortPopupCatalogue})
+        for (const _MenuEntry_s* m = table; m->Path; ++m) {
+            if (m->Kind == KvMenuKind::Tool) ++tools;
+            if (m->Kind != KvMenuKind::Generic) continue;
+            const _GenericEntry_s* e = FindGenericEntry(m->Data);
+            ASSERT_NE(e, nullptr) << m->Path;
+            const bool editor = e->Page == KvPageKind::Editor || e->Page == KvPageKind::EditorAuto;
+            (editor ? editors : tables) += 1;
+            if (table == PortPopupCatalogue) ++popup;
+            if (m->Hidden) ++hidden;
+        }
+    EXPECT_EQ(tools, 27);
+    EXPECT_EQ(editors + tables, 117);
+    EXPECT_EQ(editors, 52);
+    EXPECT_EQ(tables, 65);
+    EXPECT_EQ(popup, 2);
+    EXPECT_EQ(hidden, 5) << "Dual Image File, Diffie Hellman Algorithm, Port Diagnosis Table, IP MAC Map Table, "
+                            "Add Member Switch";
+}
+
 } // namespace
