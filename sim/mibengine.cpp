@@ -60,8 +60,10 @@ bool LoadObjectFile(const std::string& path, ObjectDefs* defs, std::string* erro
         return false;
     };
     auto finishTable = [&](const TextLine& line) {
-        std::sort(table->Columns.begin(), table->Columns.end(),
-                  [](const ColumnDef& a, const ColumnDef& b) { return a.Number < b.Number; });
+        // Stable: external index objects (number 0) keep their written order,
+        // which is the order of their values in the rows.
+        std::stable_sort(table->Columns.begin(), table->Columns.end(),
+                         [](const ColumnDef& a, const ColumnDef& b) { return a.Number < b.Number; });
         for (size_t i = 1; i < table->Columns.size(); ++i)
             if (table->Columns[i].Number != 0 && table->Columns[i].Number == table->Columns[i - 1].Number)
                 return fail(line, "column " + std::to_string(table->Columns[i].Number) + " declared twice");
