@@ -6,6 +6,7 @@
 #include "genericentries.h"
 #include "kvmessagebox.h"
 #include "kvsnmprequest2edits.h"
+#include "kvsnmprequest.h"
 #include "kvsnmpsession.h"
 #include "kxsimagent.h"
 #include "kxtestagents.h"
@@ -32,6 +33,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -186,6 +188,78 @@ TEST_F(GenericEntries, EveryWritablePageWritesBackWhatItRead) {
         }
         form->close();
     }
+}
+
+// Every table page with an add text creates a row with it, and one with a
+// delete text removes that row again: the new row copies the first row's
+// writable values under a key no row has yet (its first key changed).
+TEST_F(GenericEntries, EveryAddTextCreatesARowAndEveryDeleteTextRemovesIt) {
+    OpenMain(false);
+    KvSNMPSecurity.Version = 1;
+    auto walk = [](KvSNMPRequest& r) {
+        std::set<std::string> rows;
+        for (bool more = r.GetRow(true); more; more = r.GetRow(false)) rows.insert(r.RowIndex());
+        return rows;
+    };
+    // Another key of the same syntax, tried in turn until no row has it.
+    auto otherKey = [](const KvSNMPVar& v, int attempt) -> std::string {
+        const std::string& text = v.Value;
+        if (v.Options) {  // the next labels after the row's own
+            const int at = v.Options->IndexOfText(text);
+            return v.Options->Item((at + 1 + attempt) % v.Options->Count()).Text;
+        }
+        switch (v.Syntax) {
+        case synInteger: case synGauge32: case synUInteger32: case synCounter32:
+            return std::to_string(std::stoll(text) + 1 + attempt);
+        case synIpAddress: {
+            const size_t dot = text.rfind('.');
+            return text.substr(0, dot + 1) + std::to_string((std::stoi(text.substr(dot + 1)) + 1 + attempt) % 254 + 1);
+        }
+        case synObjectId: return text + "." + std::to_string(attempt + 1);
+        case synDisplayString: return text + std::string(1, static_cast<char>('a' + attempt));
+        default: {  // hexadecimal octets: the last octet changed
+            const int last = std::stoi(text.substr(text.size() - 2), nullptr, 16);
+            char hex[3];
+            std::snprintf(hex, sizeof hex, "%02X", (last + 1 + attempt) % 256);
+            return text.substr(0, text.size() - 2) + hex;
+        }
+        }
+    };
+    int tried = 0;
+    for (const _GenericEntry_s* e : AllEntries()) {
+        if (!e->AddText) continue;
+        // Users are cloned from another user, which usmUserCloneFrom (read
+        // as 0.0) cannot name.
+        if (std::string(e->Name) == "UsmUserTable") continue;
+        SCOPED_TRACE(e->Name);
+        ++tried;
+        KvSNMPRequest r;
+        r.VarList.Assign(KvSNMPVarList(e->Vars, e->ListKind, e->KeyCount));
+        std::set<std::string> before = walk(r);
+        ASSERT_FALSE(before.empty()) << "no row to copy";
+        ASSERT_TRUE(r.GetRow(true));
+        KvSNMPVar& key = r.VarList.Item(0);
+        const std::string firstValue = key.Value;
+        for (int attempt = 0; attempt < 50 && before.count(r.RowIndex()); ++attempt) {
+            key.Value = firstValue;
+            key.Value = otherKey(key, attempt);
+        }
+        const std::string row = r.RowIndex();
+        ASSERT_FALSE(before.count(row)) << row;
+        r.VarList.Item(e->StatusIndex).Value = e->AddText;
+        // A copy of a built-in row must not claim its permanent storage.
+        for (int i = 0; i < r.VarList.Count(); ++i)
+            if (r.VarList.Item(i).Options == &StorageTypeOptions) r.VarList.Item(i).Value = "nonVolatile";
+        ASSERT_NO_THROW(r.SetValues("")) << "adding row " << row;
+        KvSNMPRequest check;
+        check.VarList.Assign(KvSNMPVarList(e->Vars, e->ListKind, e->KeyCount));
+        EXPECT_TRUE(walk(check).count(row)) << "row " << row << " not created";
+        if (!e->DeleteText) continue;
+        const std::vector<std::string> status{e->DeleteText};
+        ASSERT_NO_THROW(r.SetValues(std::to_string(e->StatusIndex), &status)) << "deleting row " << row;
+        EXPECT_EQ(walk(check), before);
+    }
+    EXPECT_GT(tried, 10);
 }
 
 TEST_F(GenericEntries, EditButtonFollowsTheWritableColumns) {
