@@ -92,6 +92,23 @@ protected:
                            {"-v2c", "-c", "public", "-Oqv", sim.Target(), QString::fromStdString(oid)}, &out);
         return out.trimmed().toStdString();
     }
+    // An editor page shows every item inside the form, none over another.
+    static void CheckEditorLayout(const TGenericEntry& opened) {
+        QWidget* window = opened.Form();
+        std::vector<std::pair<std::string, QRect>> placed;
+        for (int i = 0; i < opened.ItemCount(); ++i) {
+            const _UIItem_s& item = opened.Items()[i];
+            for (QWidget* w : {static_cast<QWidget*>(item.CheckBox), static_cast<QWidget*>(item.Label), item.Control})
+                if (w && w->isVisible())
+                    placed.emplace_back(std::string(item.Variable->Name) + " " + w->metaObject()->className(),
+                                        QRect(w->mapTo(window, QPoint(0, 0)), w->size()));
+        }
+        for (size_t a = 0; a < placed.size(); ++a) {
+            EXPECT_TRUE(window->rect().contains(placed[a].second)) << placed[a].first;
+            for (size_t b = a + 1; b < placed.size(); ++b)
+                EXPECT_FALSE(placed[a].second.intersects(placed[b].second)) << placed[a].first << " / " << placed[b].first;
+        }
+    }
     // Opens every entry, lets its first read finish and checks the outcome line.
     void Sweep() {
         for (const _GenericEntry_s* e : AllEntries()) {
@@ -103,6 +120,11 @@ protected:
             const QString memo = Memo(opened.Form());
             EXPECT_TRUE(memo.contains("(DeRIRA++) Ok!")) << memo.toStdString();
             EXPECT_FALSE(memo.contains("ERROR", Qt::CaseInsensitive)) << memo.toStdString();
+            if (opened.Form()->TablePanel) {
+                EXPECT_GT(opened.Form()->TablePanel->ListView->topLevelItemCount(), 0) << "an empty table";
+            } else {
+                CheckEditorLayout(opened);
+            }
             opened.Form()->close();
         }
     }
