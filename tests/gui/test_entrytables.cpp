@@ -217,4 +217,182 @@ TEST(EntryTables, CatalogueHoldsEveryGenericPageAndToolPage) {
                             "Add Member Switch";
 }
 
+// The entries told in full, as the catalogue describes them: page and title;
+// list kind; the variables' OIDs (P.{1,3-5} for P.1, P.3, P.4, P.5, "+" for
+// another prefix) and display names ("*" for writable); then the row status
+// and the adjustments.
+struct TellingEntry {
+    const char* Path;
+    const char* Opens;
+};
+const TellingEntry kTellingEntries[] = {
+    {"Basic Configuration / Device Management / Device Information",
+     "editor \"Device Information\"; scalars; 2: 1.3.6.1.4.1.99402.11.59.7.2.1.1.{1,2}: Total Number Of Port, Number Of Port In Use"},
+    {"Basic Configuration / Device Management / Device Module Information",
+     "table \"Device Module Information\"; table, 1 key; 5: 1.3.6.1.4.1.99402.11.59.7.2.1.1.3.1.{1,3-6}: swDevModuleInfoUnitID, swDevModuleInfoModuleName, swDevModuleInfoReversion, swDevModuleInfoSerial, swDevModuleInfoDescription"},
+    {"Basic Configuration / Device Management / Layer2 Control",
+     "editor \"Device Control\"; scalars; 9: 1.3.6.1.4.1.99402.11.59.7.2.1.2.{1,2,4-8} + 1.3.6.1.4.1.99402.11.59.7.2.1.2.14.{1,2}: Spanning Tree Algorithm*, IGMP Snooping*, Clean All Statistic Counter*, VLAN ID Of FDB Table [1-4094]*, MAC Notify State*, MAC Notify History Size [1-500]*, MAC Notify Interval [1-2147483647 second(s)]*, Telnet State*, Telnet Tcp Port*; height +10×s"},
+    {"Basic Configuration / Equipment Management / Unit Table",
+     "table \"Unit Table\"; table, 1 key; 13: 1.3.6.1.4.1.99402.12.11.1.9.4.1.{1-6,8-14}: Id, Status, Mac Addr, Start Port, Port Range, Front Panel Led Status, Current Mode, Version, Module Name, Prom Version, Firmware Version, Hardware Version, Priority*; height 450×s"},
+    {"Basic Configuration / Equipment Management / Fan Information",
+     "table (derived) \"Fan Information\"; table, 2 keys; 3: 1.3.6.1.4.1.99402.12.11.1.7.1.{1-3}: Fan Unit Index, Fan ID, Fan Status; height 450×s"},
+    {"Basic Configuration / Agent Management / MIB Capabilities",
+     "table \"Mib Capabilities\"; table, 1 key; 4: 1.3.6.1.4.1.99402.12.1.1.2.1.{1-4}: Index, Description, Version, Type; height 450×s, width +100×s"},
+    {"Basic Configuration / Agent Management / Agent Supported Update Files",
+     "table \"Agent Supported Update Files\"; table, 1 key editable; 10: 1.3.6.1.4.1.99402.12.1.2.1.1.{1-10}: File Index, Description*, IP Address*, Transfer Type*, File Name*, File Type*, Load Type*, Status*, Parameter of download cfg-file*, Ctrl ID*"},
+    {"Basic Configuration / IF-MIB / IfX Table",
+     "table \"IfX Table\"; table, 1 key; 20: 1.3.6.1.2.1.2.2.1.1 + 1.3.6.1.2.1.31.1.1.1.{1-19}: ifIndex, Name, InMulticastPkts, InBroadcastPkts, OutMulticastPkts, OutBroadcastPkts, HCInOctets, HCInUcastPkts, HCInMulticastPkts, HCInBroadcastPkts, HCOutOctets, HCOutUcastPkts, HCOutMulticastPkts, HCOutBroadcastPkts, LinkUpDownTrapEnable*, HighSpeed, PromiscuousMode, ConnectorPresent, Alias*, ifCounterDiscontinuityTime; value controls 40 wider, height 450; see IfX Table below"},
+    {"RMON / RMON Control",
+     "editor \"RMON Control\"; scalars; 1: 1.3.6.1.4.1.99402.11.59.7.2.1.2.3: Rmon State*; closing re-reads the RMON state (see Interfaces)"},
+    {"Bridge / Spanning Tree / STP Control",
+     "editor \"Spanning Tree Control\"; scalars; 7: 1.3.6.1.4.1.99402.12.15.1.{2-8}: STP Version*, Max Age[600-4000]*, Hello Time[100-1000]*, Forward Delay[400-3000]*, Max Hops[1-20]*, Tx Hold Count[1-10]*, Forwarding BPDU*; note label (see Interfaces), height +20×s"},
+    {"Bridge / Spanning Tree / Port State Information",
+     "table \"MSTP Port State Information\"; table, 1 key editable; 10: 1.3.6.1.4.1.99402.12.15.2.4.1.{1-10}: MSTP Port, Administrate HelloTime*, Operate HelloTime, MSTP Port Enable*, MSTP Port External Path Cost*, MSTP Port Migration*, MSTP Port Admin Edge Port*, MSTP Port Oper Edge Port, MSTP Port Admin P2P*, MSTP Port Oper P2P; `ShowStopButton`"},
+    {"VLAN / 802.1P / Priority Information / Regenerated User Priorities",
+     "table \"Regenerated User Priorities\"; table, 2 keys editable; 3: 1.3.6.1.2.1.17.1.4.1.1 + 1.3.6.1.2.1.17.6.1.2.2.1.{1,2}: PortNumber, UserPriority, RegeneratedUserPriority*; `ShowStopButton`; height 450×s"},
+    {"SNMP V3 / SNMP Target MIB / Target Address Table",
+     "table \"Target Address Table\"; table, 1 key editable; 9: 1.3.6.1.6.3.12.1.2.1.{1-9}: snmpTargetAddrName, snmpTargetAddrTDomain*, snmpTargetAddrTAddress*, snmpTargetAddrTimeout*, snmpTargetAddrRetryCount*, snmpTargetAddrTagList*, snmpTargetAddrParams*, snmpTargetAddrStorageType*, snmpTargetAddrRowStatus*; status snmpTargetAddrRowStatus add \"createAndGo\" delete \"destroy\""},
+    {"SNMP V3 / SNMP Target MIB / Target Parameters",
+     "table \"Target Parameters\"; table, 1 key editable; 5: 1.3.6.1.6.3.12.1.3.1.{1,3-5,7}: snmpTargetParamsName, snmpTargetParamsSecurityModel*, snmpTargetParamsSecurityName*, snmpTargetParamsSecurityLevel*, snmpTargetParamsRowStatus*; status snmpTargetParamsRowStatus add \"createAndGo\" delete \"destroy\"; `DisableRowEdit`"},
+    {"SNMP V3 / View-base Access Control Mode / Access Table",
+     "table \"Access Table\"; table, 4 keys editable; 8: 1.3.6.1.6.3.16.1.2.1.3 + 1.3.6.1.6.3.16.1.4.1.{1-3,5-7,9}: Vacm Group Name, Access Context Prefix, Access Security Model, Access Security Level, Access Read View Name*, Access Write View Name*, Access Notify View Name*, Access Status*; status Access Status add \"createAndGo\" delete \"destroy\"; `DisableRowEdit`"},
+    {"Security Management / Authentication Mode Setting",
+     "editor \"Authentication Mode Setting\"; scalars; 2: 1.3.6.1.4.1.99402.12.3.1.{1,2}: User Authentication Protocol*, Device Authentication Mode*; control adjustments (see Interfaces)"},
+    {"Security Management / TACACS+ / Server Control",
+     "table \"Server Control\"; table, 3 keys editable; 4: 1.3.6.1.4.1.99402.12.5.12.1.{1-4}: Server Group Name, Server IP Address, Server Authentication Protocol, Server Row State*; status Server Row State add \"add\"; height +10×s"},
+    {"Layer 2 Management / Port Management / Port Control Table",
+     "table \"Port Control Table\"; table, 1 key; 7: 1.3.6.1.4.1.99402.11.59.7.2.3.2.1.{1-7}: Index, Unit Index, Admin State*, Nway State*, Flow Control State*, Lock State*, MAC Notify State*; `ShowStopButton`; value controls 100×s wider, height 450×s"},
+    {"Layer 2 Management / QoS Management / Bandwidth Control Table",
+     "table \"Bandwidth Control Table :\"; table, 1 key editable; 3: 1.3.6.1.4.1.99402.11.59.7.2.6.1.1.{1-3}: Port Index, Receive Rate*, Transmit Rate*"},
+    {"Layer 3 Management / IP Management / IP Control Management",
+     "editor \"ARP Aging Time\"; scalars; 1: 1.3.6.1.4.1.99402.11.59.7.3.2.4: swL3IpArpAgingTime*"},
+    {"Layer 3 Management / IP Management / IP Static Routing Table",
+     "table (derived) \"IP Static Routing Table\"; table, 3 keys; 6: 1.3.6.1.4.1.99402.11.59.7.3.2.5.1.{1-6}: Destination, Mask, Backup State*, Next Hop*, Metric*, Status*; status Status add \"valid\" delete \"invalid\""},
+    {"Layer 3 Management / DNS Ctrl Table",
+     "table (derived) \"DNS Ctrl Table\"; table, 2 keys; 3: 1.3.6.1.4.1.99402.11.59.7.3.3.2.6.1.{1-3}: Domain Name, IP Address, State*; status State add \"valid\" delete \"invalid\"; `HideEditButton`; height +100×s"},
+    {"Layer 3 Management / VRRP (RFC2787) / VRRP Operation",
+     "table \"VRRP Operations\"; table, 2 keys editable; 16: 1.3.6.1.2.1.2.2.1.1 + 1.3.6.1.2.1.68.1.3.1.{1-15}: ifIndex, VRID, Virtual MAC Address, Virtual Router State, Administrate State*, Virtual Router Priority*, IP Address Count, Master IP Address, Primary IP Address*, Authentication Type*, Authentication Key*, Advertisement Interval*, Preempt Mode*, Virtual Router UpTime, Operate Protocol*, Row Status*"},
+    {"Single IP / Add Member Switch (hidden)",
+     "editor \"Add Member Switch\"; one instance; 4: 1.3.6.1.4.1.99402.12.8.1.3.1.{1,8-10}: Member ID, Member Candidate Source*, Member Password*, Member Row Status*"},
+    {"Port popup menu / Port Information",
+     "editor \"Port Information Table\"; one instance; 5: 1.3.6.1.4.1.99402.11.59.7.2.3.1.1.{1-5}: Index, Unit Index, Port Type, Link Status, Nway Status; value controls and form 50×s wider"},
+    {"Port popup menu / Port Configuration",
+     "editor \"Port Configuration\"; one instance; 7: 1.3.6.1.4.1.99402.11.59.7.2.3.2.1.{1-7}: Index, Unit Index, Admin State*, Nway State*, Flow Control State*, Lock State*, MAC Notify State*; value controls and form 80×s wider"},
+};
+
+std::vector<std::string> ExpandOids(const QString& text) {
+    std::vector<std::string> oids;
+    for (const QString& part : text.split(" + ")) {
+        const int brace = part.indexOf(".{");
+        if (brace < 0) {
+            oids.push_back(part.toStdString());
+            continue;
+        }
+        const QString prefix = part.left(brace);
+        for (const QString& range : part.mid(brace + 2).chopped(1).split(',')) {
+            const QStringList ends = range.split('-');
+            for (int n = ends.first().toInt(); n <= ends.last().toInt(); ++n)
+                oids.push_back((prefix + "." + QString::number(n)).toStdString());
+        }
+    }
+    return oids;
+}
+
+const _MenuEntry_s* MenuEntryAt(const QString& path) {
+    const bool popup = path.startsWith("Port popup menu / ");
+    const QString inMenu = popup ? path.mid(18) : QString(path).remove(" (hidden)");
+    for (const _MenuEntry_s* m = popup ? PortPopupCatalogue : MainMenuCatalogue; m->Path; ++m)
+        if (inMenu == m->Path) return m;
+    return nullptr;
+}
+
+TEST(EntryTables, EntriesToldInFullMatchTheirDescription) {
+    static const QRegularExpression page("^(editor|table)( \\(derived\\))? \"(.*)\"$");
+    static const QRegularExpression list("^(scalars|one instance|table, (\\d+) keys?( editable)?)$");
+    static const QRegularExpression status("^status (.+?) add \"([^\"]+)\"( delete \"([^\"]+)\")?$");
+    static const QRegularExpression size(
+        "^(height|value controls|value controls and form|width) (\\+?)(\\d+)(×s)?( wider)?$");
+    for (const TellingEntry& t : kTellingEntries) {
+        SCOPED_TRACE(t.Path);
+        const _MenuEntry_s* m = MenuEntryAt(t.Path);
+        ASSERT_NE(m, nullptr) << "not in the menus";
+        EXPECT_EQ(m->Hidden, QString(t.Path).endsWith(" (hidden)"));
+        const _GenericEntry_s* e = FindGenericEntry(m->Data);
+        ASSERT_NE(e, nullptr);
+        const QStringList parts = QString::fromUtf8(t.Opens).split("; ");
+        ASSERT_GE(parts.size(), 3);
+
+        const auto p = page.match(parts[0]);
+        ASSERT_TRUE(p.hasMatch()) << parts[0].toStdString();
+        const KvPageKind kind = p.captured(1) == "editor"
+                                    ? (p.captured(2).isEmpty() ? KvPageKind::Editor : KvPageKind::EditorAuto)
+                                    : (p.captured(2).isEmpty() ? KvPageKind::Table : KvPageKind::TableAuto);
+        EXPECT_EQ(e->Page, kind);
+        EXPECT_EQ(e->Title, p.captured(3).toStdString());
+
+        const auto l = list.match(parts[1]);
+        ASSERT_TRUE(l.hasMatch()) << parts[1].toStdString();
+        const uint8_t listKind = parts[1] == "scalars"        ? KvSNMPVarList::kScalars
+                                 : parts[1] == "one instance" ? KvSNMPVarList::kOneInstance
+                                 : l.captured(3).isEmpty()    ? KvSNMPVarList::kTable
+                                                              : KvSNMPVarList::kTableEditKeys;
+        EXPECT_EQ(e->ListKind, listKind);
+        EXPECT_EQ(e->KeyCount, l.captured(2).toInt());
+
+        // "N: OIDs: names"
+        const int first = parts[2].indexOf(": "), second = parts[2].indexOf(": ", first + 2);
+        ASSERT_GT(second, first);
+        const std::vector<std::string> oids = ExpandOids(parts[2].mid(first + 2, second - first - 2));
+        const QStringList names = parts[2].mid(second + 2).split(", ");
+        ASSERT_EQ(static_cast<int>(oids.size()), parts[2].left(first).toInt());
+        ASSERT_EQ(oids.size(), static_cast<size_t>(names.size()));
+        int count = 0;
+        while (e->Vars[count].Oid) ++count;
+        ASSERT_EQ(count, static_cast<int>(oids.size()));
+        for (int i = 0; i < count; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(e->Vars[i].Oid, oids[static_cast<size_t>(i)]);
+            const bool writable = names[i].endsWith('*');
+            EXPECT_EQ(e->Vars[i].Name, (writable ? names[i].chopped(1) : names[i]).toStdString());
+            EXPECT_EQ((e->Vars[i].Flags & vfWrite) != 0, writable);
+        }
+
+        // Status pair and adjustments.
+        int statusIndex = -1, height = 0, heightAdd = 0, valueWider = 0, formWider = 0;
+        uint32_t adjust = 0;
+        std::string addText, deleteText;
+        bool scaled = true;
+        for (int k = 3; k < parts.size(); ++k)
+            for (const QString& piece : parts[k].split(", ")) {
+                if (const auto st = status.match(piece); st.hasMatch()) {
+                    statusIndex = static_cast<int>(names.indexOf(st.captured(1) + "*"));
+                    addText = st.captured(2).toStdString();
+                    deleteText = st.captured(4).toStdString();
+                } else if (piece == "`ShowStopButton`") {
+                    adjust |= adShowStop;
+                } else if (piece == "`HideEditButton`") {
+                    adjust |= adHideEdit;
+                } else if (piece == "`DisableRowEdit`") {
+                    adjust |= adDisableRowEdit;
+                } else if (const auto sz = size.match(piece); sz.hasMatch()) {
+                    const int n = sz.captured(3).toInt();
+                    scaled = scaled && !sz.captured(4).isEmpty();
+                    if (sz.captured(1) == "height") (sz.captured(2).isEmpty() ? height : heightAdd) = n;
+                    else if (sz.captured(1) == "width") formWider = n;
+                    else if (sz.captured(1) == "value controls") valueWider = n;
+                    else valueWider = formWider = n;
+                }
+            }
+        EXPECT_EQ(e->StatusIndex, statusIndex);
+        EXPECT_EQ(e->AddText ? e->AddText : "", addText);
+        EXPECT_EQ(e->DeleteText ? e->DeleteText : "", deleteText);
+        EXPECT_EQ(e->Adjust & ~uint32_t(adUnscaled), adjust);
+        EXPECT_EQ((e->Adjust & adUnscaled) == 0, scaled);
+        EXPECT_EQ(e->Height, height);
+        EXPECT_EQ(e->HeightAdd, heightAdd);
+        EXPECT_EQ(e->ValueWider, valueWider);
+        EXPECT_EQ(e->FormWider, formWider);
+    }
+}
+
 } // namespace
