@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 #include <string>
 
@@ -393,6 +394,70 @@ TEST(EntryTables, EntriesToldInFullMatchTheirDescription) {
         EXPECT_EQ(e->ValueWider, valueWider);
         EXPECT_EQ(e->FormWider, formWider);
     }
+}
+
+// The items of those entries whose kind or format differs from the automatic
+// rule, as the catalogue lists them: "Title": Name "format"; Name kind N.
+const char* const kItemExceptions[] = {
+    "\"Device Control\": VLAN ID Of FDB Table [1-4094] \"%i{n1x4094l4}\"; MAC Notify History Size [1-500] \"%i{n1x500l3}\"; MAC Notify Interval [1-2147483647 second(s)] \"%i{n1x2147483647l10}\".",
+    "\"Agent Supported Update Files\": File Type \"%i{n1x16}\".",
+    "\"Spanning Tree Control\": Max Age[600-4000] \"%i{n600x4000l4}\"; Hello Time[100-1000] \"%i{n100x1000l4}\"; Forward Delay[400-3000] \"%i{n400x3000l4}\"; Max Hops[1-20] \"%i{n1x20l2}\"; Tx Hold Count[1-10] \"%i{n1x10l2}\".",
+    "\"MSTP Port State Information\": Administrate HelloTime \"%i{n100x1000l4}\"; MSTP Port External Path Cost \"%i{n0x200000000l9}\".",
+    "\"Regenerated User Priorities\": RegeneratedUserPriority \"%i{n0x7l1}\".",
+    "\"Target Address Table\": snmpTargetAddrName kind 4.",
+    "\"Target Parameters\": snmpTargetParamsName kind 4.",
+    "\"Access Table\": Access Security Level kind 2.",
+    "\"Bandwidth Control Table :\": Receive Rate \"%i{n1x10000}\"; Transmit Rate \"%i{n1x10000}\".",
+    "\"Server Control\": Server Authentication Protocol kind 2.",
+    "\"Add Member Switch\": Member ID \"%i{n1x15l2}\".",
+};
+
+TEST(EntryTables, ToldEntriesItemsFollowTheRuleExceptWhereListed) {
+    std::map<std::string, std::map<std::string, std::string>> listed;  // title -> name -> "kind N" or format
+    static const QRegularExpression line("^\"([^\"]+)\": (.*)\\.$");
+    static const QRegularExpression item("^(.+) (kind (\\d)|\"([^\"]+)\")$");
+    for (const char* text : kItemExceptions) {
+        const auto m = line.match(QString::fromUtf8(text));
+        ASSERT_TRUE(m.hasMatch()) << text;
+        for (const QString& piece : m.captured(2).split("; ")) {
+            const auto it = item.match(piece);
+            ASSERT_TRUE(it.hasMatch()) << piece.toStdString();
+            listed[m.captured(1).toStdString()][it.captured(1).toStdString()] =
+                it.captured(3).isEmpty() ? it.captured(4).toStdString() : "kind " + it.captured(3).toStdString();
+        }
+    }
+    int checked = 0;
+    for (const TellingEntry& t : kTellingEntries) {
+        const _MenuEntry_s* m = MenuEntryAt(t.Path);
+        ASSERT_NE(m, nullptr) << t.Path;
+        const _GenericEntry_s* e = FindGenericEntry(m->Data);
+        ASSERT_NE(e, nullptr) << t.Path;
+        if (e->Page != KvPageKind::Editor && e->Page != KvPageKind::Table) continue;  // automatic pages
+        SCOPED_TRACE(e->Title);
+        const auto exceptions = listed.count(e->Title) ? listed[e->Title] : std::map<std::string, std::string>{};
+        size_t found = 0;
+        for (const _UIItem_s& i : TGenericEntry::BuildItems(*e)) {
+            if (!i.Variable) break;
+            SCOPED_TRACE(i.Variable->Name);
+            const uint32_t flags = i.Variable->Flags;
+            // Read-only and key variables: kind 4, even with an option list.
+            const int rule = (flags == vfRead || flags == vfKey) ? uiUncheckedEdit
+                             : i.Variable->Options              ? uiCheckCombo
+                                                                : uiCheckEdit;
+            const auto x = exceptions.find(i.Variable->Name);
+            if (x == exceptions.end()) {
+                EXPECT_EQ(i.Kind, rule);
+                EXPECT_TRUE(std::string(i.Format) == "%i" || std::string(i.Format) == "%s") << i.Format;
+                continue;
+            }
+            ++found;
+            if (x->second.rfind("kind ", 0) == 0) EXPECT_EQ("kind " + std::to_string(i.Kind), x->second);
+            else EXPECT_EQ(i.Format, x->second);
+            ++checked;
+        }
+        EXPECT_EQ(found, exceptions.size()) << "a listed item is not among the variables";
+    }
+    EXPECT_EQ(checked, 19);
 }
 
 } // namespace
