@@ -168,7 +168,6 @@ const KvOptionList AutoLogoutList(kAutoLogout, KvOptionList::kIntegerValues);
 const _SNMPVar_s AgentBasicVars[] = {
     {"1.3.6.1.4.1.99402.12.1.3.1", "Web State",              synInteger, vfReadWrite, &OtherDisabledEnabled},
     {"1.3.6.1.4.1.99402.12.1.3.2", "Web Tcp Port [1-65535]", synInteger, vfReadWrite},
-    {"1.3.6.1.4.1.99402.12.1.3.3", "RMON State",             synInteger, vfReadWrite, &OtherDisabledEnabled},
     {"1.3.6.1.4.1.99402.12.1.3.4", "Serial Baud Rate",       synInteger, vfReadWrite, &BaudRateList},
     {"1.3.6.1.4.1.99402.12.1.3.5", "Auto Logout",            synInteger, vfReadWrite, &AutoLogoutList},
     {"1.3.6.1.4.1.99402.12.1.3.6", "CLI Paging State",       synInteger, vfReadWrite, &OtherDisabledEnabled},
