@@ -56,7 +56,7 @@ const _Option_s kStpProtocolKind[] = {{1, "unknown"}, {2, "decLb100"}, {3, "ieee
 const KvOptionList StpProtocolKindList(kStpProtocolKind, KvOptionList::kIntegerValues);
 
 const _SNMPVar_s Dot1dStpVars[] = {
-    {"1.3.6.1.2.1.17.2.1",  "Protocol Specification",         synInteger,     vfReadOnly, &StpProtocolKindList},
+    {"1.3.6.1.2.1.17.2.1",  "STP Protocol",                   synInteger,     vfReadOnly, &StpProtocolKindList},
     {"1.3.6.1.2.1.17.2.2",  "Priority[0-65535]",              synInteger,     vfReadWrite},
     {"1.3.6.1.2.1.17.2.3",  "Time Since Topology Change",     synTimeTicks,   vfReadOnly},
     {"1.3.6.1.2.1.17.2.4",  "Topology Changes",               synCounter32,   vfReadOnly},
