@@ -1,4 +1,5 @@
 #include "discoverytables.h"
+#include "genericentries.h"
 
 namespace {
 const _Option_s kUnitStatus[] = {{1, "exist"}, {0, "not-exist"}, {}};
@@ -14,7 +15,6 @@ const _Option_s kNwayStatus[] = {{1, "other"},        {2, "empty"},         {3, 
                                  {4, "half-10Mbps"},  {5, "full-10Mbps"},   {6, "half-100Mbps"},
                                  {7, "full-100Mbps"}, {8, "half-1Gigabps"}, {9, "full-1Gigabps"},
                                  {}};
-const _Option_s kEnableState[] = {{1, "other"}, {2, "disabled"}, {3, "enabled"}, {}};
 } // namespace
 
 const KvOptionList UnitStatusOptions(kUnitStatus, 1);
@@ -22,7 +22,6 @@ const KvOptionList UnitModeOptions(kUnitMode, 1);
 const KvOptionList PortTypeOptions(kPortType, 1);
 const KvOptionList LinkStatusOptions(kLinkStatus, 1);
 const KvOptionList NwayStatusOptions(kNwayStatus, 1);
-const KvOptionList EnableStateOptions(kEnableState, 1);
 
 // OID                                        display name                     syntax             flags        options
 const _SNMPVar_s UnitVars[] = {
@@ -58,6 +57,6 @@ const _SNMPVar_s SubUnitVars[] = {
 };
 
 const _SNMPVar_s RmonVars[] = {
-    {"1.3.6.1.4.1.99402.11.59.7.2.1.2.3", "Rmon State", synInteger, vfReadWrite, &EnableStateOptions},
+    {"1.3.6.1.4.1.99402.11.59.7.2.1.2.3", "Rmon State", synInteger, vfReadWrite, &OtherDisabledEnabled},
     {},
 };

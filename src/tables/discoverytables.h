@@ -14,4 +14,3 @@ extern const KvOptionList UnitModeOptions;     // other / master / backup / slav
 extern const KvOptionList PortTypeOptions;
 extern const KvOptionList LinkStatusOptions;   // other / link-pass / link-fail
 extern const KvOptionList NwayStatusOptions;
-extern const KvOptionList EnableStateOptions;  // other / disabled / enabled

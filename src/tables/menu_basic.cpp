@@ -1,6 +1,7 @@
 // Basic Configuration: device and equipment management, alarms and the system
 // log, the agent (settings, CPU load, dual image, severity), time and SNTP,
 // IF-MIB.
+#include "discoverytables.h"
 #include "genericentries.h"
 
 using L = KvSNMPVarList;
@@ -23,13 +24,14 @@ const _SNMPVar_s DeviceModuleVars[] = {
     {},
 };
 
-const _Option_s kCleanCounters[] = {{1, "other"}, {2, "active"}, {}};
-const KvOptionList CleanCountersOptions(kCleanCounters, KvOptionList::kIntegerValues);
+// other(1) / active(2): objects that start an action when written "active".
+const _Option_s kOtherActive[] = {{1, "other"}, {2, "active"}, {}};
+const KvOptionList OtherActiveList(kOtherActive, KvOptionList::kIntegerValues);
 
 const _SNMPVar_s DeviceControlVars[] = {
     {"1.3.6.1.4.1.99402.11.59.7.2.1.2.1",    "Spanning Tree Algorithm",                      synInteger, vfReadWrite, &OtherDisabledEnabled},
     {"1.3.6.1.4.1.99402.11.59.7.2.1.2.2",    "IGMP Snooping",                                synInteger, vfReadWrite, &OtherDisabledEnabled},
-    {"1.3.6.1.4.1.99402.11.59.7.2.1.2.4",    "Clean All Statistic Counter",                  synInteger, vfReadWrite, &CleanCountersOptions},
+    {"1.3.6.1.4.1.99402.11.59.7.2.1.2.4",    "Clean All Statistic Counter",                  synInteger, vfReadWrite, &OtherActiveList},
     {"1.3.6.1.4.1.99402.11.59.7.2.1.2.5",    "VLAN ID Of FDB Table [1-4094]",                synInteger, vfReadWrite},
     {"1.3.6.1.4.1.99402.11.59.7.2.1.2.6",    "MAC Notify State",                             synInteger, vfReadWrite, &OtherDisabledEnabled},
     {"1.3.6.1.4.1.99402.11.59.7.2.1.2.7",    "MAC Notify History Size [1-500]",              synInteger, vfReadWrite},
@@ -46,19 +48,16 @@ const _ItemOverride_s DeviceControlItems[] = {
 };
 
 // --- Equipment Management (swUnitMgmt and the environment, 1.3.6.1.4.1.99402.12.11.1) --
-const _Option_s kUnitStatus[] = {{0, "not-exist"}, {1, "exist"}, {}};
-const KvOptionList UnitStatusList(kUnitStatus, KvOptionList::kIntegerValues);
-const _Option_s kUnitMode[] = {{1, "other"}, {2, "master"}, {3, "backup"}, {4, "slave"}, {}};
-const KvOptionList UnitModeList(kUnitMode, KvOptionList::kIntegerValues);
+// Unit status and mode: the lists the stack discovery reads them with.
 
 const _SNMPVar_s UnitTableVars[] = {
     {"1.3.6.1.4.1.99402.12.11.1.9.4.1.1",  "Id",                     synInteger,       vfIndex},
-    {"1.3.6.1.4.1.99402.12.11.1.9.4.1.2",  "Status",                 synInteger,       vfReadOnly, &UnitStatusList},
+    {"1.3.6.1.4.1.99402.12.11.1.9.4.1.2",  "Status",                 synInteger,       vfReadOnly, &UnitStatusOptions},
     {"1.3.6.1.4.1.99402.12.11.1.9.4.1.3",  "Mac Addr",               synMacAddress,    vfReadOnly},
     {"1.3.6.1.4.1.99402.12.11.1.9.4.1.4",  "Start Port",             synInteger,       vfReadOnly},
     {"1.3.6.1.4.1.99402.12.11.1.9.4.1.5",  "Port Range",             synInteger,       vfReadOnly},
     {"1.3.6.1.4.1.99402.12.11.1.9.4.1.6",  "Front Panel Led Status", synOctetString,   vfReadOnly},
-    {"1.3.6.1.4.1.99402.12.11.1.9.4.1.8",  "Current Mode",           synInteger,       vfReadOnly, &UnitModeList},
+    {"1.3.6.1.4.1.99402.12.11.1.9.4.1.8",  "Current Mode",           synInteger,       vfReadOnly, &UnitModeOptions},
     {"1.3.6.1.4.1.99402.12.11.1.9.4.1.9",  "Version",                synDisplayString, vfReadOnly},
     {"1.3.6.1.4.1.99402.12.11.1.9.4.1.10", "Module Name",            synDisplayString, vfReadOnly},
     {"1.3.6.1.4.1.99402.12.11.1.9.4.1.11", "Prom Version",           synDisplayString, vfReadOnly},
@@ -109,8 +108,6 @@ const _Option_s kLoadStatus[] = {{1, "other"},       {2, "in-process"},  {3, "in
 const KvOptionList LoadStatusList(kLoadStatus, KvOptionList::kIntegerValues);
 const _Option_s kCfgDownload[] = {{1, "other"}, {2, "increase"}, {}};
 const KvOptionList CfgDownloadList(kCfgDownload, KvOptionList::kIntegerValues);
-const _Option_s kLoadCtrl[] = {{1, "other"}, {2, "active"}, {}};
-const KvOptionList LoadCtrlList(kLoadCtrl, KvOptionList::kIntegerValues);
 const _SNMPVar_s UpdateFileVars[] = {
     {"1.3.6.1.4.1.99402.12.1.2.1.1.1",  "File Index",                     synInteger,       vfIndex},
     {"1.3.6.1.4.1.99402.12.1.2.1.1.2",  "Description",                    synDisplayString, vfReadWrite},
@@ -121,7 +118,7 @@ const _SNMPVar_s UpdateFileVars[] = {
     {"1.3.6.1.4.1.99402.12.1.2.1.1.7",  "Load Type",                      synInteger,       vfReadWrite, &LoadTypeList},
     {"1.3.6.1.4.1.99402.12.1.2.1.1.8",  "Status",                         synInteger,       vfReadWrite, &LoadStatusList},
     {"1.3.6.1.4.1.99402.12.1.2.1.1.9",  "Parameter of download cfg-file", synInteger,       vfReadWrite, &CfgDownloadList},
-    {"1.3.6.1.4.1.99402.12.1.2.1.1.10", "Ctrl ID",                        synInteger,       vfReadWrite, &LoadCtrlList},
+    {"1.3.6.1.4.1.99402.12.1.2.1.1.10", "Ctrl ID",                        synInteger,       vfReadWrite, &OtherActiveList},
     {},
 };
 const _ItemOverride_s UpdateFileItems[] = {
@@ -149,8 +146,8 @@ const _SNMPVar_s SysLogControlVars[] = {
     {"1.3.6.1.4.1.99402.12.12.1.1", "System Log State",                      synInteger, vfReadWrite, &OtherDisabledEnabled},
     {"1.3.6.1.4.1.99402.12.12.1.2", "Save Mode",                             synInteger, vfReadWrite, &LogSaveModeList},
     {"1.3.6.1.4.1.99402.12.12.1.3", "Save Interval [1-65535 minute(s)]",     synInteger, vfReadWrite},
-    {"1.3.6.1.4.1.99402.12.12.1.4", "Save Log",                              synInteger, vfReadWrite, &CleanCountersOptions},
-    {"1.3.6.1.4.1.99402.12.12.1.5", "Clear Log",                             synInteger, vfReadWrite, &CleanCountersOptions},
+    {"1.3.6.1.4.1.99402.12.12.1.4", "Save Log",                              synInteger, vfReadWrite, &OtherActiveList},
+    {"1.3.6.1.4.1.99402.12.12.1.5", "Clear Log",                             synInteger, vfReadWrite, &OtherActiveList},
     {},
 };
 const _ItemOverride_s SysLogControlItems[] = {
