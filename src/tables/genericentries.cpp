@@ -25,10 +25,16 @@ const _GenericEntry_s* const GenericEntryTables[] = {
     SingleIpGenericEntries, PortPopupGenericEntries, nullptr,
 };
 
+std::vector<const _GenericEntry_s*> AllGenericEntries() {
+    std::vector<const _GenericEntry_s*> all;
+    for (const _GenericEntry_s* const* table = GenericEntryTables; *table; ++table)
+        for (const _GenericEntry_s* e = *table; e->Name; ++e) all.push_back(e);
+    return all;
+}
+
 const _GenericEntry_s* FindGenericEntry(const char* name) {
     if (!name) return nullptr;
-    for (const _GenericEntry_s* const* table = GenericEntryTables; *table; ++table)
-        for (const _GenericEntry_s* e = *table; e->Name; ++e)
-            if (std::strcmp(e->Name, name) == 0) return e;
+    for (const _GenericEntry_s* e : AllGenericEntries())
+        if (std::strcmp(e->Name, name) == 0) return e;
     return nullptr;
 }

@@ -11,6 +11,7 @@
 #include "kvsnmpvarlist.h"
 
 #include <cstdint>
+#include <vector>
 
 // Which set-up operation builds the page.
 enum class KvPageKind : uint8_t {
@@ -71,6 +72,9 @@ struct _GenericEntry_s {
 // Every table of entries, ended by null; each table ends with a row whose
 // Name is null.
 extern const _GenericEntry_s* const GenericEntryTables[];
+
+// Every entry of every table, in table order.
+std::vector<const _GenericEntry_s*> AllGenericEntries();
 
 // The entry of that name, or null.
 const _GenericEntry_s* FindGenericEntry(const char* name);

@@ -59,17 +59,10 @@ bool ServedByAgentModules(const std::string& oid) {
     return false;
 }
 
-std::vector<const _GenericEntry_s*> AllEntries() {
-    std::vector<const _GenericEntry_s*> all;
-    for (const _GenericEntry_s* const* t = GenericEntryTables; *t; ++t)
-        for (const _GenericEntry_s* e = *t; e->Name; ++e) all.push_back(e);
-    return all;
-}
-
 TEST(EntryTables, EveryEntryIsConsistentWithItsVariables) {
     const std::set<std::string> served = SimulatorOids();
     std::set<std::string> names;
-    for (const _GenericEntry_s* e : AllEntries()) {
+    for (const _GenericEntry_s* e : AllGenericEntries()) {
         SCOPED_TRACE(e->Name);
         EXPECT_TRUE(names.insert(e->Name).second) << "duplicate entry name";
         ASSERT_NE(e->Title, nullptr);
@@ -155,7 +148,7 @@ TEST(EntryTables, CatalogueAndEntriesNameEachOther) {
             }
         }
     }
-    for (const _GenericEntry_s* e : AllEntries()) EXPECT_TRUE(named.count(e->Name)) << e->Name << " not in a menu";
+    for (const _GenericEntry_s* e : AllGenericEntries()) EXPECT_TRUE(named.count(e->Name)) << e->Name << " not in a menu";
     for (const _MenuEntry_s* m = PortPopupCatalogue; m->Path; ++m)
         EXPECT_EQ(FindGenericEntry(m->Data)->Behaviour, KvEntryBehaviour::PortPopup) << m->Path;
 }

@@ -40,13 +40,6 @@ namespace {
 using formtest::ModalProbe;
 using formtest::WaitFor;
 
-std::vector<const _GenericEntry_s*> AllEntries() {
-    std::vector<const _GenericEntry_s*> all;
-    for (const _GenericEntry_s* const* t = GenericEntryTables; *t; ++t)
-        for (const _GenericEntry_s* e = *t; e->Name; ++e) all.push_back(e);
-    return all;
-}
-
 QString Memo(TConfigForm* form) { return form->Page()->MsgPanel->Memo->toPlainText(); }
 
 bool ReadDone(TConfigForm* form) {
@@ -111,7 +104,7 @@ protected:
     }
     // Opens every entry, lets its first read finish and checks the outcome line.
     void Sweep() {
-        for (const _GenericEntry_s* e : AllEntries()) {
+        for (const _GenericEntry_s* e : AllGenericEntries()) {
             SCOPED_TRACE(e->Name);
             const std::string instance = e->Behaviour == KvEntryBehaviour::PortPopup ? "26" : "";
             TGenericEntry opened(*e, instance);
@@ -172,7 +165,7 @@ TEST_F(GenericEntries, EveryWritablePageWritesBackWhatItRead) {
                                                       vb.ObjectId) +
                        "\n";
     });
-    for (const _GenericEntry_s* e : AllEntries()) {
+    for (const _GenericEntry_s* e : AllGenericEntries()) {
         if (e->Behaviour == KvEntryBehaviour::PortPopup) continue;  // tested with its port below
         // Rows the agent's own SNMP modules keep, whose read values cannot go
         // back as they are: an active target address row refuses a new
@@ -248,7 +241,7 @@ TEST_F(GenericEntries, EveryAddTextCreatesARowAndEveryDeleteTextRemovesIt) {
         }
     };
     int tried = 0;
-    for (const _GenericEntry_s* e : AllEntries()) {
+    for (const _GenericEntry_s* e : AllGenericEntries()) {
         if (!e->AddText) continue;
         // Users are cloned from another user, which usmUserCloneFrom (read
         // as 0.0) cannot name.
