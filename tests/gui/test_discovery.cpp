@@ -28,24 +28,17 @@ class Discovery : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(sim.Running()) << sim.Log().toStdString();
-        oldCwd_ = QDir::currentPath();
-        QDir::setCurrent(QString::fromStdString(dir.Path()));
-        qputenv("KX_REGISTRY_INI", QByteArray::fromStdString(dir.File("registry.ini")));
         // v1/v2c take the agent port from the per-device file.
-        dir.Write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(sim.Port()) +
-                                       "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+        dir.WriteDeviceFile(sim.Port());
         KvMessageBox::SetScript([](const KvMessageBox::Request&) { return QMessageBox::Ok; });
     }
     void TearDown() override {
         KvMessageBox::SetScript(nullptr);
-        qunsetenv("KX_REGISTRY_INI");
-        QDir::setCurrent(oldCwd_);
         SetSessionDefaults();
     }
 
     kxtest::KxsimAgent sim{{"--seed", "7"}};
-    kxtest::TempDir dir;
-    QString oldCwd_;
+    kxtest::ModuleDir dir;
 };
 
 TEST_F(Discovery, DefaultStackBecomesPanelsWithLiveLeds) {

@@ -56,19 +56,13 @@ class GenericEntries : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(sim.Running()) << sim.Log().toStdString();
-        oldCwd_ = QDir::currentPath();
-        QDir::setCurrent(QString::fromStdString(dir.Path()));
-        qputenv("KX_REGISTRY_INI", QByteArray::fromStdString(dir.File("registry.ini")));
-        dir.Write("127.0.0.1.cfg", "[Program Information]\nAgentPort=" + std::to_string(sim.Port()) +
-                                       "\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n");
+        dir.WriteDeviceFile(sim.Port());
         KvMessageBox::SetScript([](const KvMessageBox::Request&) { return QMessageBox::Ok; });
     }
     void TearDown() override {
         main.reset();
         if (GlobalSession) GlobalSession->SetSendObserver(nullptr);
         KvMessageBox::SetScript(nullptr);
-        qunsetenv("KX_REGISTRY_INI");
-        QDir::setCurrent(oldCwd_);
         SetSessionDefaults();
     }
     // The main window; with the front panel when the test needs port buttons
@@ -123,9 +117,8 @@ protected:
     }
 
     kxtest::KxsimAgent sim{{"--seed", "7"}};
-    kxtest::TempDir dir;
+    kxtest::ModuleDir dir;
     std::unique_ptr<TMainForm> main;
-    QString oldCwd_;
 };
 
 TEST_F(GenericEntries, EveryEntryReadsOverSnmpV2c) {
@@ -402,7 +395,9 @@ TEST_F(GenericEntries, PortConfigurationFromThePopupReadsAndWritesItsPort) {
     EXPECT_TRUE(probe.Opened());
     EXPECT_TRUE(port26->isChecked());
     for (QToolButton* b : main->PortButtons)
-        if (b != port26) EXPECT_FALSE(b->isChecked());
+        if (b != port26) {
+            EXPECT_FALSE(b->isChecked());
+        }
     ASSERT_FALSE(sentOids.empty());
     for (const std::string& oid : sentOids) EXPECT_EQ(oid.substr(oid.rfind('.')), ".26") << oid;
     EXPECT_EQ(SnmpGet("1.3.6.1.4.1.99402.11.59.7.2.3.2.1.3.26"), "2");

@@ -20,9 +20,6 @@ namespace {
 class MainFormStartup : public ::testing::Test {
 protected:
     void SetUp() override {
-        oldCwd_ = QDir::currentPath();
-        QDir::setCurrent(QString::fromStdString(dir.Path()));
-        qputenv("KX_REGISTRY_INI", QByteArray::fromStdString(dir.File("registry.ini")));
         KvMessageBox::SetScript([this](const KvMessageBox::Request& r) {
             boxes.push_back(r.Text.toStdString());
             return QMessageBox::Ok;
@@ -30,15 +27,12 @@ protected:
     }
     void TearDown() override {
         KvMessageBox::SetScript(nullptr);
-        qunsetenv("KX_REGISTRY_INI");
-        QDir::setCurrent(oldCwd_);
         ResetAllCatalogues();
         SetSessionDefaults();
     }
 
-    kxtest::TempDir dir;
+    kxtest::ModuleDir dir;
     std::vector<std::string> boxes;
-    QString oldCwd_;
 };
 
 TEST_F(MainFormStartup, ParametersRegistryAndCataloguesComeTogether) {

@@ -27,9 +27,6 @@ namespace {
 class MainFrame : public ::testing::Test {
 protected:
     void SetUp() override {
-        oldCwd_ = QDir::currentPath();
-        QDir::setCurrent(QString::fromStdString(dir.Path()));
-        qputenv("KX_REGISTRY_INI", QByteArray::fromStdString(dir.File("registry.ini")));
         KvMessageBox::SetScript([this](const KvMessageBox::Request& r) {
             asked.push_back(r.Caption.toStdString() + ": " + r.Text.toStdString());
             return answer;
@@ -40,8 +37,6 @@ protected:
     void TearDown() override {
         form.reset();
         KvMessageBox::SetScript(nullptr);
-        qunsetenv("KX_REGISTRY_INI");
-        QDir::setCurrent(oldCwd_);
         SetSessionDefaults();
     }
     void AddModuleRow(const char* unit, const char* name) {
@@ -50,11 +45,10 @@ protected:
         item->setText(1, name);
     }
 
-    kxtest::TempDir dir;
+    kxtest::ModuleDir dir;
     std::vector<std::string> asked;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     std::unique_ptr<TMainForm> form;
-    QString oldCwd_;
 };
 
 TEST_F(MainFrame, UnitsStackOnePixelApartAndModulesSitToTheRight) {

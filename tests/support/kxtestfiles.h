@@ -1,5 +1,6 @@
 #pragma once
 // Small file helpers for tests: a private temporary directory and files in it.
+#include <QString>
 #include <QTemporaryDir>
 #include <string>
 
@@ -15,6 +16,22 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// A temporary folder the module runs in: the current directory while this
+// object lives, and the folder of its registry ini (KX_REGISTRY_INI).
+// Both are put back when it goes.
+class ModuleDir : public TempDir {
+public:
+    ModuleDir();
+    ~ModuleDir();
+    ModuleDir(const ModuleDir&) = delete;
+    ModuleDir& operator=(const ModuleDir&) = delete;
+    // The per-device file of 127.0.0.1: an SNMPv2c agent on that port.
+    void WriteDeviceFile(int agentPort) const;
+
+private:
+    QString oldCwd_;
 };
 
 } // namespace kxtest
