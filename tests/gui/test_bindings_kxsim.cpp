@@ -85,14 +85,8 @@ public:
     int readings = 0;
 };
 
-class BindingsKxsim : public ::testing::Test {
+class BindingsKxsim : public kxtest::SessionSuite {
 protected:
-    static void SetUpTestSuite() {
-        dir_ = new QTemporaryDir;
-        InitGlobalSession(dir_->path().toStdString());
-    }
-    static void TearDownTestSuite() { delete dir_; }
-
     void SetUp() override {
         KvMessageBox::SetScript([this](const KvMessageBox::Request& r) {
             boxes.push_back(r.Text.toStdString());
@@ -125,9 +119,7 @@ protected:
     QWidget form;
     std::vector<std::string> boxes;
     int sent = 0;
-    static QTemporaryDir* dir_;
 };
-QTemporaryDir* BindingsKxsim::dir_ = nullptr;
 
 TEST_F(BindingsKxsim, AsynchronousScalarGetFillsTheBoundControls) {
     kxtest::KxsimAgent sim({"--objects", kObjects, "--still"});

@@ -90,14 +90,8 @@ void Choose(QWidget* control, const QString& text) {
     ASSERT_EQ(combo->currentText(), text);
 }
 
-class ConfigFormKxsim : public ::testing::Test {
+class ConfigFormKxsim : public kxtest::SessionSuite {
 protected:
-    static void SetUpTestSuite() {
-        dir_ = new QTemporaryDir;
-        InitGlobalSession(dir_->path().toStdString());
-    }
-    static void TearDownTestSuite() { delete dir_; }
-
     void SetUp() override {
         KvMessageBox::SetScript([this](const KvMessageBox::Request& r) {
             boxes.push_back(r.Text.toStdString());
@@ -193,9 +187,7 @@ protected:
     QTreeWidget* list = nullptr;
     std::vector<std::string> boxes;
     std::vector<KvSnmpPdu> sent;
-    static QTemporaryDir* dir_;
 };
-QTemporaryDir* ConfigFormKxsim::dir_ = nullptr;
 
 TEST_F(ConfigFormKxsim, EditorReadsOnActivationWritesTheTickedItemsAndReadsBack) {
     kxtest::KxsimAgent sim({"--objects", kObjects});

@@ -54,13 +54,8 @@ const _SNMPVar_s kTableVars[] = {
 };
 _UIItem_s gTableItems[6];
 
-class FormLook : public ::testing::Test {
+class FormLook : public kxtest::SessionSuite {
 protected:
-    static void SetUpTestSuite() {
-        dir_ = new QTemporaryDir;
-        InitGlobalSession(dir_->path().toStdString());
-    }
-    static void TearDownTestSuite() { delete dir_; }
     void SetUp() override {
         KvMessageBox::SetScript([](const KvMessageBox::Request&) { return QMessageBox::Ok; });
         const _UIItem_s editor[] = {{uiCheckEdit, "%s", &kEditorVars[0]},
@@ -128,9 +123,7 @@ protected:
         }
     }
 
-    static QTemporaryDir* dir_;
 };
-QTemporaryDir* FormLook::dir_ = nullptr;
 
 TEST_F(FormLook, EditorForm) {
     kxtest::KxsimAgent sim({"--objects", kObjects});

@@ -29,14 +29,8 @@ const _SNMPVar_s kTestTable[] = {
 
 using kxtest::WaitFor;
 
-class RequestKxsim : public ::testing::Test {
+class RequestKxsim : public kxtest::SessionSuite {
 protected:
-    static void SetUpTestSuite() {
-        dir_ = new QTemporaryDir;
-        InitGlobalSession(dir_->path().toStdString());
-    }
-    static void TearDownTestSuite() { delete dir_; }
-
     void Use(const kxtest::KxsimAgent& sim, int version = 1) {
         ASSERT_TRUE(sim.Running()) << sim.Log().toStdString();
         kxtest::UseSimulator(sim, version);
@@ -63,9 +57,7 @@ protected:
     }
 
     std::vector<KvSnmpPdu> sent;
-    static QTemporaryDir* dir_;
 };
-QTemporaryDir* RequestKxsim::dir_ = nullptr;
 
 TEST_F(RequestKxsim, ThreeRowTableTakesExactlyFourPdus) {
     for (int version : {0, 1}) {

@@ -32,16 +32,15 @@ const _SNMPVar_s kSystem[] = {
     {},
 };
 
-class RequestSnmpd : public ::testing::Test {
+class RequestSnmpd : public kxtest::SessionSuite {
 protected:
     static void SetUpTestSuite() {
-        dir_ = new QTemporaryDir;
-        InitGlobalSession(dir_->path().toStdString());
+        SessionSuite::SetUpTestSuite();
         agent_ = new kxtest::SnmpdAgent;
     }
     static void TearDownTestSuite() {
         delete agent_;
-        delete dir_;
+        SessionSuite::TearDownTestSuite();
     }
     void SetUp() override {
         ASSERT_TRUE(agent_->Running());
@@ -65,10 +64,8 @@ protected:
     }
 
     std::vector<KvSnmpPdu> sent;
-    static QTemporaryDir* dir_;
     static kxtest::SnmpdAgent* agent_;
 };
-QTemporaryDir* RequestSnmpd::dir_ = nullptr;
 kxtest::SnmpdAgent* RequestSnmpd::agent_ = nullptr;
 
 TEST_F(RequestSnmpd, SynchronousWalkReadsEveryRowWithOnePduPerRowAndOneToEnd) {

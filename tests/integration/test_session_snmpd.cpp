@@ -15,16 +15,15 @@ namespace {
 
 const char* kSysDescr = "1.3.6.1.2.1.1.1.0";
 
-class SessionSnmpd : public ::testing::Test {
+class SessionSnmpd : public kxtest::SessionSuite {
 protected:
     static void SetUpTestSuite() {
-        dir_ = new QTemporaryDir;
-        InitGlobalSession(dir_->path().toStdString());
+        SessionSuite::SetUpTestSuite();
         agent_ = new kxtest::SnmpdAgent;
     }
     static void TearDownTestSuite() {
         delete agent_;
-        delete dir_;
+        SessionSuite::TearDownTestSuite();
     }
     void SetUp() override { ASSERT_TRUE(agent_->Running()) << "snmpd did not start"; }
 
@@ -62,10 +61,8 @@ protected:
         return GlobalSession->Send(p.BuildTarget(), pdu, r);
     }
 
-    static QTemporaryDir* dir_;
     static kxtest::SnmpdAgent* agent_;
 };
-QTemporaryDir* SessionSnmpd::dir_ = nullptr;
 kxtest::SnmpdAgent* SessionSnmpd::agent_ = nullptr;
 
 TEST_F(SessionSnmpd, BlockingGetSucceedsWithEveryVersionAndSecurityLevel) {

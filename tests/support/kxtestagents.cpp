@@ -14,6 +14,18 @@
 
 namespace kxtest {
 
+QTemporaryDir* SessionSuite::stateDir_ = nullptr;
+
+void SessionSuite::SetUpTestSuite() {
+    stateDir_ = new QTemporaryDir;
+    InitGlobalSession(stateDir_->path().toStdString());
+}
+
+void SessionSuite::TearDownTestSuite() {
+    delete stateDir_;
+    stateDir_ = nullptr;
+}
+
 int FreeUdpPort() {
     int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
     if (fd < 0) return 0;

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,18 @@ QString SnmpTool(const char* name);
 bool WaitFor(const std::function<bool()>& condition, int limitMs = 15000);
 // Processes window messages for this long.
 void PumpFor(int ms);
+
+// Base of the test suites whose tests use the module's global SNMP session:
+// the session is made when the suite starts, with its state in a private
+// folder that goes when the suite ends.
+class SessionSuite : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+
+private:
+    static QTemporaryDir* stateDir_;
+};
 
 struct SnmpdOptions {
     std::string ReadCommunity = "public";
