@@ -48,7 +48,7 @@ const _SNMPVar_s kScalarVars[] = {
 enum { tVid, tName, tPorts, tState };
 const std::string kTableEntry = "1.3.6.1.4.1.99402.99.3.1";
 const _SNMPVar_s kTableVars[] = {
-    {"1.3.6.1.4.1.99402.99.3.1.1", "VID", synInteger, vfReadOnly | vfKey},
+    {"1.3.6.1.4.1.99402.99.3.1.1", "VID", synInteger, uint32_t(vfReadOnly) | vfKey},
     {"1.3.6.1.4.1.99402.99.3.1.2", "Name", synDisplayString, vfReadWrite},
     {"1.3.6.1.4.1.99402.99.3.1.3", "Ports", synBits, vfReadWrite},
     {"1.3.6.1.4.1.99402.99.3.1.4", "State", synInteger, vfReadWrite, &kStateOptions},

@@ -389,7 +389,9 @@ TEST_F(ConfigFormKxsim, WrongTypeColumnGoesToTheMessagePanel) {
         EXPECT_TRUE(LastLine().startsWith("Get: ")) << LastLine().toStdString();
         EXPECT_EQ(LastLine().contains("Ok!"), !wrong) << LastLine().toStdString();
         EXPECT_EQ(list->topLevelItemCount(), wrong ? 0 : 2);
-        if (!wrong) EXPECT_EQ(list->topLevelItem(1)->text(1), "10.90.90.91");
+        if (!wrong) {
+            EXPECT_EQ(list->topLevelItem(1)->text(1), "10.90.90.91");
+        }
         EXPECT_TRUE(boxes.empty());
         QTest::mouseClick(buttons->RefreshButton, Qt::LeftButton);
         EXPECT_TRUE(boxes.empty()) << "Refresh is accepted again";
