@@ -444,17 +444,20 @@ struct KvSnmpEngine::Impl {
         memcpy(privProto, usmNoPrivProtocol, sizeof(oid) * USM_PRIV_PROTO_NOPRIV_LEN);
         s.securityPrivProto = privProto;
         s.securityPrivProtoLen = USM_PRIV_PROTO_NOPRIV_LEN;
+        // A key from a pass phrase (at least 8 characters), hashed with the
+        // authentication protocol as RFC 3414 does for both keys.
+        auto makeKu = [&](const std::string& phrase, u_char* key, size_t* keyLen) {
+            return phrase.size() >= 8 &&
+                   generate_Ku(authProto, USM_AUTH_PROTO_MD5_LEN, reinterpret_cast<const u_char*>(phrase.data()),
+                               phrase.size(), key, keyLen) == SNMPERR_SUCCESS;
+        };
         if (want.Auth == kvAuthMD5 || want.Auth == kvAuthSHA) {
             const oid* p = want.Auth == kvAuthMD5 ? usmHMACMD5AuthProtocol : usmHMACSHA1AuthProtocol;
             memcpy(authProto, p, sizeof(oid) * USM_AUTH_PROTO_MD5_LEN);
             s.securityAuthProto = authProto;
             s.securityAuthProtoLen = USM_AUTH_PROTO_MD5_LEN;
             s.securityAuthKeyLen = USM_AUTH_KU_LEN;
-            if (want.AuthPassword.size() < 8 ||
-                generate_Ku(authProto, USM_AUTH_PROTO_MD5_LEN,
-                            reinterpret_cast<const u_char*>(want.AuthPassword.data()),
-                            want.AuthPassword.size(), s.securityAuthKey, &s.securityAuthKeyLen) != SNMPERR_SUCCESS)
-                return false;
+            if (!makeKu(want.AuthPassword, s.securityAuthKey, &s.securityAuthKeyLen)) return false;
             s.securityLevel = SNMP_SEC_LEVEL_AUTHNOPRIV;
             if (want.Priv == kvPrivDES || want.Priv == kvPrivAES128) {
                 const oid* pp = want.Priv == kvPrivDES ? usmDESPrivProtocol : usmAESPrivProtocol;
@@ -462,11 +465,7 @@ struct KvSnmpEngine::Impl {
                 s.securityPrivProto = privProto;
                 s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
                 s.securityPrivKeyLen = USM_PRIV_KU_LEN;
-                if (want.PrivPassword.size() < 8 ||
-                    generate_Ku(authProto, USM_AUTH_PROTO_MD5_LEN,
-                                reinterpret_cast<const u_char*>(want.PrivPassword.data()),
-                                want.PrivPassword.size(), s.securityPrivKey, &s.securityPrivKeyLen) != SNMPERR_SUCCESS)
-                    return false;
+                if (!makeKu(want.PrivPassword, s.securityPrivKey, &s.securityPrivKeyLen)) return false;
                 s.securityLevel = SNMP_SEC_LEVEL_AUTHPRIV;
             }
         }
